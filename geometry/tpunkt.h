@@ -1,0 +1,48 @@
+// TPunkt: the root of every geometric object of a construction, and the plain point.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+inline constexpr std::size_t kMaxNameLength = 20;
+
+class TPunkt {
+public:
+    TPunkt() = default;  // all fields zero, false or empty until Init
+    TPunkt(std::string_view name, double x, double y) { Init(name, x, y); }
+    virtual ~TPunkt() = default;
+    TPunkt(const TPunkt&) = delete;
+    TPunkt& operator=(const TPunkt&) = delete;
+
+    // Name cut to 20 characters; Visible := true; Color untouched.
+    void Init(std::string_view name, double x, double y);
+    void SetColor(std::uint16_t code) { Color = code; }
+    // Deleting: invisible and nameless, but kept in the list so that figures built on it stay valid.
+    void Erase();
+    void ClearLabel() { Name.clear(); }
+    const std::string& GetName() const { return Name; }
+
+    // Virtual operations in slot order.
+    virtual std::string_view KindName() const;
+    virtual double GetX() const { return X; }
+    virtual double GetY() const { return Y; }
+    virtual void Rotate(double angle);  // degrees, counter-clockwise about the world origin
+    virtual void Draw();
+    virtual void GetExtent(double& xmin, double& ymin, double& xmax, double& ymax) const;
+    virtual std::string Describe();
+    // This object when (x, y) lies strictly within 0.2 of (X, Y) on both axes, ignoring Visible.
+    virtual TPunkt* HitTest(double x, double y);
+    // True when every number that defines the object is finite; checked before an object is added.
+    virtual bool IsFinite() const;
+
+    bool Visible = false;
+    double X = 0;
+    double Y = 0;
+    std::string Name;  // at most 20 characters, Windows-1252
+    std::uint16_t Color = 0;
+    std::string Description;
+};
+
+// (x, y) rotated about the origin by angle degrees, with the point's rule for |x| < 1e-5.
+void RotateAboutOrigin(double& x, double& y, double angle);

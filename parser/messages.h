@@ -1,0 +1,18 @@
+// The message seam: how the interpreter shows error boxes, information boxes and status-line texts.
+#pragma once
+
+#include <string>
+
+// All texts are Windows-1252.
+class MessageSink {
+public:
+    virtual ~MessageSink() = default;
+    // A modal error box with one OK button.
+    virtual void ShowErrorBox(const std::string& text) = 0;
+    // A modal information box with one OK button.
+    virtual void ShowInformationBox(const std::string& text) = 0;
+    // The left panel of the status line.
+    virtual void ShowStatusText(const std::string& text) = 0;
+    // Where WERT reports: the status line (true) or an information box (false).
+    virtual bool ValueInStatusLine() const = 0;
+};

@@ -1,0 +1,100 @@
+// TParser: the command interpreter. Owns the construction and executes one command line at a time.
+#pragma once
+
+#include <bitset>
+#include <cstdint>
+#include <initializer_list>
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "geometry/tachsen.h"
+#include "geometry/tobjlist.h"
+#include "parser/messages.h"
+
+class TStrecke;
+
+// Lines are read up to this many characters; the rest of a longer line is never looked at.
+inline constexpr std::size_t kMaxLineLength = 255;
+inline constexpr std::uint16_t kInitialColor = 6;
+
+class TParser {
+public:
+    explicit TParser(MessageSink& messages);  // messages must outlive the interpreter
+    virtual ~TParser();
+    TParser(const TParser&) = delete;
+    TParser& operator=(const TParser&) = delete;
+
+    // Current colour black, character sets loaded; objects, axes and window untouched.
+    void Reset();
+
+    // Virtual operations in slot order.
+    virtual bool Execute(std::string_view line);  // true when the line was accepted
+    virtual void ShowAxes();
+    virtual void HideAxes();
+    virtual void Redraw();
+    virtual void FitAndRedraw();
+    virtual void AutoScale();
+    virtual void ExtendToFit();
+    virtual void ResetColor();
+    virtual void ClearAndShowAxes();
+
+    std::uint16_t CurrentColor = kInitialColor;
+    TAchsen Axes;
+    TObjList Objects;
+    bool AutoScaling = true;
+
+    // The character sets, exposed for tests and the editor's helpers.
+    bool IsLetter(unsigned char c) const { return Letters[c]; }
+    bool IsNumberChar(unsigned char c) const { return NumberChars[c]; }
+
+private:
+    // Reading routines over the per-line state.
+    void NextChar();
+    void SkipBlanks();
+    bool AtEnd() const { return Ch == '@'; }
+    void ReadCommand();
+    std::string ReadName();
+    std::string ReadNameCut10();  // ReadName cut to the 10 characters some commands use
+    void ReadOptionalName(std::string& result);
+    double ReadNumber();
+    void ShowError(int number);
+    void ShowErrorText(const std::string& text);
+
+    // Rejects the line with the floating-point fault's message unless every value is finite.
+    bool CheckFinite(std::initializer_list<double> values);
+    // SetColor with CurrentColor, Draw, append; refuses an object with non-finite geometry.
+    bool AddObject(std::unique_ptr<TPunkt> object);
+    // An invisible, unnamed, erased point appended without AddObject (PARALLELE, WINKEL).
+    TPunkt* AddAuxiliaryPoint(double x, double y);
+    // Looks name up; nullptr when absent.
+    TPunkt* Find(std::string_view name) const { return Objects.FindByName(name); }
+
+    // Command handlers, one unit per family.
+    void CmdPunkt();
+    void CmdStrecke();
+    void CmdGerade();
+    void CmdStrahl();
+    void CmdMittelpunkt();
+    void CmdSenkrechte();
+    void CmdParallele();
+    void CmdKreis();
+    void CmdWinkel();
+    void CmdBezeichne();
+    void CmdPolygon();
+    void CmdLoesche();
+    void CmdFarbe();
+    void CmdWert();
+    void CmdDrehe();
+
+    MessageSink& messages_;
+    std::bitset<256> Letters;
+    std::bitset<256> NumberChars;
+
+    // Per-line state, valid during one Execute.
+    std::string line_;
+    std::size_t Position = 1;  // 1-based index of the next character to read
+    char Ch = '@';             // the current character; '@' stands for the end of the line
+    bool Failed = false;
+    int CommandNumber = 0;
+};
