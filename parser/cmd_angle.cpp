@@ -1,1 +1,6 @@
-// placeholder
+// Not yet built: these commands report the internal error until their handlers land.
+#include "parser/tparser.h"
+
+void TParser::CmdWinkel() {
+    ShowError(99);
+}

@@ -19,7 +19,7 @@ inline constexpr std::size_t kMaxLineLength = 255;
 inline constexpr std::uint16_t kInitialColor = 6;
 
 class TParser {
-public:
+  public:
     explicit TParser(MessageSink& messages);  // messages must outlive the interpreter
     virtual ~TParser();
     TParser(const TParser&) = delete;
@@ -48,7 +48,7 @@ public:
     bool IsLetter(unsigned char c) const { return Letters[c]; }
     bool IsNumberChar(unsigned char c) const { return NumberChars[c]; }
 
-private:
+  private:
     // Reading routines over the per-line state.
     void NextChar();
     void SkipBlanks();
@@ -63,6 +63,8 @@ private:
 
     // Rejects the line with the floating-point fault's message unless every value is finite.
     bool CheckFinite(std::initializer_list<double> values);
+    // Shows the message of the floating-point fault behind a non-finite result and fails the line.
+    void ReportFloatFault(bool sawInfinity);
     // SetColor with CurrentColor, Draw, append; refuses an object with non-finite geometry.
     bool AddObject(std::unique_ptr<TPunkt> object);
     // An invisible, unnamed, erased point appended without AddObject (PARALLELE, WINKEL).
