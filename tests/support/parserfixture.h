@@ -1,0 +1,48 @@
+// Test fixture: an interpreter in the window's start state, drawing on a recording canvas.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <initializer_list>
+#include <string>
+
+#include "drawing/drawstate.h"
+#include "drawing/transform.h"
+#include "parser/tparser.h"
+#include "tests/support/recordingcanvas.h"
+#include "tests/support/recordingmessages.h"
+
+class ParserTest : public ::testing::Test {
+protected:
+    ParserTest() {
+        DrawState& state = Drawing();
+        state.DrawCanvas = &canvas;
+        state.ScreenRect = {0, 0, 640, 480};
+        state.ColorMode = true;
+        state.LineWidth = 0;
+        state.PrinterBusy = false;
+        parser.Reset();
+        SetWorldWindow(-6, -5, 6, 5);
+    }
+
+    // Executes the lines in order; true when every line was accepted.
+    bool Run(std::initializer_list<const char*> lines) {
+        bool all = true;
+        for (const char* line : lines) all = parser.Execute(line) && all;
+        return all;
+    }
+
+    // The single error shown since the last Clear, or "" when none; fails when there were several.
+    std::string OnlyError() const {
+        EXPECT_LE(messages.errors.size(), 1u);
+        return messages.errors.empty() ? std::string() : messages.errors.front();
+    }
+
+    TPunkt* Obj(const char* name) const { return parser.Objects.FindByName(name); }
+    int Count() const { return parser.Objects.Count(); }
+
+    DrawStateGuard guard;  // restores the module state after the test
+    RecordingCanvas canvas{{0, 0, 640, 480}};
+    RecordingMessages messages;
+    TParser parser{messages};
+};
