@@ -22,6 +22,10 @@ public:
 protected:
     // The label anchor: the middle between the two defining points.
     void DrawLabelAtMiddle();
+    // The coordinates of both defining points; false (and all 0) when one of them is missing.
+    bool GetEnds(double& x1, double& y1, double& x2, double& y2) const;
+    // "<kind>name: Anfangspunkt (x1/y1) Winkel a grad", the text of rays and lines.
+    std::string DescribeDirected(std::string_view kindWord);
 
     TPunkt* P1 = nullptr;  // not owned: a point of the object list (or the figure's own construction point)
     TPunkt* P2 = nullptr;

@@ -27,9 +27,9 @@ public:
     bool IsFinite() const override;
 
 private:
-    TStrecke* Leg = nullptr;    // the first leg; OwnLeg when the angle made it itself
-    TPunkt* Vertex = nullptr;   // not owned
-    double Value = 0;           // degrees, positive counter-clockwise from the first leg
+    TStrecke* Leg = nullptr;   // the first leg; OwnLeg when the angle made it itself
+    TPunkt* Vertex = nullptr;  // not owned
+    double Value = 0;          // degrees, positive counter-clockwise from the first leg
     std::unique_ptr<TStrecke> OwnLeg;
 };
 
