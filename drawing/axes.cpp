@@ -1,1 +1,68 @@
-// placeholder
+// The coordinate cross: axes through the origin with arrows, unit ticks and grid dots.
+#include <algorithm>
+#include <cmath>
+
+#include "drawing/drawstate.h"
+#include "drawing/pens.h"
+#include "drawing/primitives.h"
+#include "drawing/transform.h"
+
+void DrawAxes() {
+    const DrawState& state = Drawing();
+    if (state.DrawCanvas == nullptr) return;
+    const int a = ToScreenX(state.XMin);
+    const int b = ToScreenX(state.XMax);
+    const int top = ToScreenY(state.YMax);
+    const int bottom = ToScreenY(state.YMin);
+    // Arrow and tick size unit: grows with the drawing area (printer pages), at least 1.
+    int e = (b - a) / 400;
+    if (e == 0) e = 1;
+
+    // The integer ranges, truncated toward zero. Kept in double: windows of 1e12 units and more must
+    // neither overflow nor run the loops.
+    const double iFirst = std::trunc(state.XMin);
+    const double iLast = std::trunc(state.XMax);
+    const double jFirst = std::trunc(state.YMin);
+    const double jLast = std::trunc(state.YMax);
+    const double iCount = std::max(0.0, iLast - iFirst + 1);
+    const double jCount = std::max(0.0, jLast - jFirst + 1);
+
+    const int ox = ToScreenX(0);
+    const int oy = ToScreenY(0);
+
+    DrawStyledLine(a, oy, b, oy, kStyleBlack);
+    DrawStyledLine(ox, bottom, ox, top, kStyleBlack);
+
+    DrawStyledLine(b, oy, b - 5 * e, oy + 4 * e, kStyleBlack);
+    DrawStyledLine(b, oy, b - 5 * e, oy - 4 * e, kStyleBlack);
+    DrawStyledLine(ox, top, ox + 4 * e, top + 5 * e, kStyleBlack);
+    DrawStyledLine(ox, top, ox - 4 * e, top + 5 * e, kStyleBlack);
+
+    // The loops count in integers, each bounded by its limit: far from the origin, adding 1 to a double
+    // can leave it unchanged.
+    if (iCount <= kMaxAxisTicks) {
+        const int iTicks = static_cast<int>(iCount);
+        for (int i = 0; i < iTicks; ++i) {
+            const int x = ToScreenX(iFirst + i);
+            DrawStyledLine(x, oy + 2 * e, x, oy - 2 * e, kStyleBlack);
+        }
+    }
+    if (jCount <= kMaxAxisTicks) {
+        const int jTicks = static_cast<int>(jCount);
+        for (int j = 0; j < jTicks; ++j) {
+            const int y = ToScreenY(jFirst + j);
+            DrawStyledLine(ox - 2 * e, y, ox + 2 * e, y, kStyleBlack);
+        }
+    }
+    if (iCount * jCount <= kMaxGridDots) {
+        const int columns = static_cast<int>(iCount);
+        const int rows = static_cast<int>(jCount);
+        for (int i = 0; i < columns; ++i) {
+            const int x = ToScreenX(iFirst + i);
+            for (int j = 0; j < rows; ++j) {
+                const int y = ToScreenY(jFirst + j);
+                DrawStyledLine(x, y, x, y, kStyleBlue);
+            }
+        }
+    }
+}

@@ -1,1 +1,7 @@
-// placeholder
+// The one instance of the module drawing state.
+#include "drawing/drawstate.h"
+
+DrawState& Drawing() {
+    static DrawState state;
+    return state;
+}

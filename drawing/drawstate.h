@@ -6,14 +6,16 @@
 struct DrawState {
     Canvas* DrawCanvas = nullptr;  // not owned: the screen area's canvas, or the printer page while printing
 
-    // The world window after the aspect adjustment, and the world-to-device scales.
+    // The world window after the aspect adjustment, and the world-to-device scales. The initial values
+    // form a valid transform (the window on a 12 x 10 device area), so nothing divides by zero before
+    // the first SetWorldWindow.
     double XMin = -6;
     double YMin = -5;
     double XMax = 6;
     double YMax = 5;
     double XScale = 1;  // device units per world unit
     double YScale = 1;
-    int DeviceHeight = 0;
+    int DeviceHeight = 10;
 
     bool ColorMode = true;  // true: figures differ by colour; false: by line style
     int LineWidth = 0;      // extra pen width in colour mode (printing with double width sets 1)

@@ -13,6 +13,15 @@ void DrawPointLabel(const std::string& text, double x, double y);
 // Coordinate axes with arrows, unit ticks and grid dots over the whole window.
 void DrawAxes();
 
+// DrawAxes leaves out the unit ticks of an axis whose range holds more integers than this: such ticks
+// stand less than a device unit apart on any real drawing area and would only cost time.
+inline constexpr double kMaxAxisTicks = 2000;
+// DrawAxes leaves out the grid dots when the window holds more integer lattice points than this (a
+// window of 200 by 200 units): their number grows with the window's area, their use does not.
+inline constexpr double kMaxGridDots = 40000;
+// A circle too large for the platform arc is drawn as a polyline of at most about this many segments.
+inline constexpr int kMaxCircleSegments = 4096;
+
 void DrawFigureLabel(const std::string& text, double x, double y);
 // Angle label on direction dir (degrees) from the vertex, in the Symbol font.
 void DrawAngleLabel(const std::string& text, double x, double y, double dir);
