@@ -21,8 +21,8 @@ int IntersectLines(double x1, double y1, double x2, double y2, double x3, double
 
 // Line through (x1, y1), (x2, y2) and the circle about (cx, cy) with radius |r|: 0, 1 or 2 points; with
 // two points slot 1 holds the larger x (for a vertical line: the upper point).
-int IntersectLineCircle(double x1, double y1, double x2, double y2, double cx, double cy, double r, double& X1,
-                        double& Y1, double& X2, double& Y2);
+int IntersectLineCircle(double x1, double y1, double x2, double y2, double cx, double cy, double r,
+                        double& X1, double& Y1, double& X2, double& Y2);
 
 // Two circles: 0 or 2 (touching circles report the touching point twice or with its mirror image);
 // the same circle twice gives -1.
