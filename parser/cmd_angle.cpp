@@ -1,6 +1,152 @@
-// Not yet built: these commands report the internal error until their handlers land.
+// WINKEL: lays off an angle against a first leg, or bisects an existing angle (HALB, HALBIERENDE).
+#include <cfenv>
+#include <cmath>
+#include <memory>
+#include <numbers>
+#include <string>
+#include <string_view>
+
+#include "geometry/tstrahl.h"
+#include "geometry/tstrecke.h"
+#include "geometry/twinkel.h"
 #include "parser/tparser.h"
 
+namespace {
+
+constexpr std::size_t kNameCut = 10;
+// A leg whose far end lies within this of the vertex in x counts as vertical.
+constexpr double kVerticalLegTolerance = 1e-9;
+
+bool IsKind(const TPunkt* object, std::string_view kind) {
+    return object != nullptr && object->KindName() == kind;
+}
+
+// True when the computation since the flags were last cleared divided by zero, overflowed or was invalid.
+bool FloatFaultRaised() {
+    return std::fetestexcept(FE_DIVBYZERO | FE_OVERFLOW | FE_INVALID) != 0;
+}
+
+// Equal when the ASCII letters are compared without case; every other character must match exactly.
+bool EqualsIgnoringAsciiCase(std::string_view word, std::string_view keyword) {
+    if (word.size() != keyword.size()) return false;
+    for (std::size_t i = 0; i < word.size(); ++i) {
+        char c = word[i];
+        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+        if (c != keyword[i]) return false;
+    }
+    return true;
+}
+
+// The point at which the new leg is aimed: at the first leg's length from the vertex, turned by
+// degrees (counter-clockwise) from the direction vertex -> far end of the leg. The far end is the leg's
+// end that is not the vertex object; a vertex that is neither end uses the leg's start.
+void AimOfNewLeg(const TStrecke& leg, const TPunkt& vertex, double degrees, double& x, double& y) {
+    using std::numbers::pi;
+    const TPunkt* const farEnd = leg.StartPoint() == &vertex ? leg.EndPoint() : leg.StartPoint();
+    const double xV = vertex.GetX();
+    const double yV = vertex.GetY();
+    const double xF = farEnd->GetX();
+    const double yF = farEnd->GetY();
+    const double length = std::sqrt((xV - xF) * (xV - xF) + (yV - yF) * (yV - yF));
+    const double delta = degrees * pi / 180;
+    double phi;
+    if (std::fabs(xF - xV) < kVerticalLegTolerance)
+        phi = yF - yV >= 0 ? delta + pi / 2 : delta + 3 * pi / 2;
+    else if (xF - xV < 0)
+        phi = std::atan((yF - yV) / (xF - xV)) + delta + pi;
+    else
+        phi = std::atan((yF - yV) / (xF - xV)) + delta;
+    x = xV + length * std::cos(phi);
+    y = yV + length * std::sin(phi);
+}
+
+}  // namespace
+
 void TParser::CmdWinkel() {
-    ShowError(99);
+    std::string firstWord;
+    ReadOptionalName(firstWord);
+    if (Failed) return;
+    const bool bisector =
+        EqualsIgnoringAsciiCase(firstWord, "HALB") || EqualsIgnoringAsciiCase(firstWord, "HALBIERENDE");
+
+    if (bisector) {
+        const std::string rayName = ReadNameCut10();
+        if (Failed) return;
+        if (Objects.Contains(rayName)) {
+            ShowError(1);
+            return;
+        }
+        const TPunkt* const found = Find(ReadNameCut10());
+        if (Failed) return;
+        if (found == nullptr) {
+            ShowErrorText("Winkel nicht vorhanden");
+            return;
+        }
+        if (!IsKind(found, "Winkel")) {
+            ShowError(26);
+            return;
+        }
+        const auto& angle = dynamic_cast<const TWinkel&>(*found);
+        std::feclearexcept(FE_ALL_EXCEPT);
+        double x = 0, y = 0;
+        AimOfNewLeg(*angle.GetLeg(), *angle.GetVertex(), angle.GetValue() / 2, x, y);
+        if (FloatFaultRaised()) {
+            ReportFloatFault(false);
+            return;
+        }
+        if (!CheckFinite({x, y})) return;
+        TPunkt* const aim = AddAuxiliaryPoint(x, y);
+        if (aim == nullptr) return;
+        AddObject(std::make_unique<TStrahl>(angle.GetVertex(), aim, rayName));
+        return;
+    }
+
+    const std::string name = firstWord.substr(0, kNameCut);
+    if (Objects.Contains(name)) {
+        ShowError(1);
+        return;
+    }
+    TPunkt* const legObject = Find(ReadNameCut10());
+    if (Failed) return;
+    if (legObject == nullptr) {
+        ShowErrorText("Stecke oder Strahl nicht vorhanden!");
+        return;
+    }
+    if (!IsKind(legObject, "Strahl") && !IsKind(legObject, "Strecke")) {
+        ShowErrorText("Strecke oder Strahl als ersten Schenkel eingeben!");
+        return;
+    }
+    auto* const leg = dynamic_cast<TStrecke*>(legObject);
+    TPunkt* const vertex = Find(ReadNameCut10());
+    if (Failed) return;
+    if (vertex == nullptr) {
+        ShowErrorText("Scheitelpunkt exisitiert nicht !");
+        return;
+    }
+    if (!IsKind(vertex, "Punkt")) {
+        ShowErrorText("Punkt eingeben !");
+        return;
+    }
+    const std::string rayName = ReadNameCut10();
+    if (Failed) return;
+    // The ray and the angle must not share a name: the angle could never be named.
+    if (Objects.Contains(rayName) || rayName == name) {
+        ShowError(1);
+        return;
+    }
+    const double degrees = ReadNumber();
+    if (Failed) return;
+
+    std::feclearexcept(FE_ALL_EXCEPT);
+    double x = 0, y = 0;
+    AimOfNewLeg(*leg, *vertex, degrees, x, y);
+    if (FloatFaultRaised()) {
+        ReportFloatFault(false);
+        return;
+    }
+    if (!CheckFinite({x, y})) return;
+    TPunkt* const aim = AddAuxiliaryPoint(x, y);
+    if (aim == nullptr) return;
+    if (!AddObject(std::make_unique<TStrahl>(vertex, aim, rayName))) return;
+    AddObject(std::make_unique<TWinkel>(leg, vertex, degrees, name));
 }

@@ -5,7 +5,7 @@
 
 // All texts are Windows-1252.
 class MessageSink {
-  public:
+public:
     virtual ~MessageSink() = default;
     // A modal error box with one OK button.
     virtual void ShowErrorBox(const std::string& text) = 0;

@@ -19,7 +19,7 @@ inline constexpr std::size_t kMaxLineLength = 255;
 inline constexpr std::uint16_t kInitialColor = 6;
 
 class TParser {
-  public:
+public:
     explicit TParser(MessageSink& messages);  // messages must outlive the interpreter
     virtual ~TParser();
     TParser(const TParser&) = delete;
@@ -48,7 +48,7 @@ class TParser {
     bool IsLetter(unsigned char c) const { return Letters[c]; }
     bool IsNumberChar(unsigned char c) const { return NumberChars[c]; }
 
-  private:
+private:
     // Reading routines over the per-line state.
     void NextChar();
     void SkipBlanks();

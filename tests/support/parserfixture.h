@@ -28,7 +28,8 @@ protected:
     // Executes the lines in order; true when every line was accepted.
     bool Run(std::initializer_list<const char*> lines) {
         bool all = true;
-        for (const char* line : lines) all = parser.Execute(line) && all;
+        for (const char* line : lines)
+            all = parser.Execute(line) && all;
         return all;
     }
 
