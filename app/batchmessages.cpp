@@ -1,0 +1,19 @@
+// The batch tool's message seam: error and information boxes become lines on the standard streams.
+#include "app/batchmessages.h"
+
+#include <utility>
+
+#include "app/cp1252.h"
+
+BatchMessageSink::BatchMessageSink(std::ostream& output, std::ostream& errors, std::string fileLabel)
+    : output_(output), errors_(errors), fileLabel_(std::move(fileLabel)) {}
+
+void BatchMessageSink::ShowErrorBox(const std::string& text) {
+    errors_ << fileLabel_ << ':' << line_ << ": " << Cp1252ToUtf8(text) << '\n';
+}
+
+void BatchMessageSink::ShowInformationBox(const std::string& text) {
+    output_ << Cp1252ToUtf8(text) << '\n';
+}
+
+void BatchMessageSink::ShowStatusText(const std::string&) {}

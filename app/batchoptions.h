@@ -1,0 +1,31 @@
+// Command-line options of lineato-batch.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+inline constexpr int kMaxBatchSize = 10000;  // largest drawing-area width or height
+
+struct BatchOptions {
+    int width = 640;  // drawing area in device units
+    int height = 480;
+    bool dump = false;
+    bool axes = false;
+    bool mono = false;
+    bool keepGoing = false;
+    bool help = false;
+    std::string png;  // empty: no such output
+    std::string svg;
+    std::string pdf;
+    std::string file;  // "-" is standard input
+};
+
+// The options of args (without the program name); nullopt with a one-line reason in error on a usage
+// error. "--" ends the options, so a file name may start with "-".
+std::optional<BatchOptions> ParseBatchArguments(const std::vector<std::string>& args, std::string& error);
+
+// The one-line synopsis, printed after a usage error and first by --help.
+extern const char* const kBatchSynopsis;
+// The options, one per line, printed by --help.
+extern const char* const kBatchOptionList;

@@ -1,0 +1,13 @@
+// The construction file's line format: splitting file bytes into command lines and joining them back.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+// A line ends at CR LF, at CR alone or at LF alone; a last line without line end counts, empty lines
+// are kept, and a NUL byte ends the text. An empty text gives no lines.
+std::vector<std::string> SplitConstructionLines(std::string_view bytes);
+
+// Every line followed by CR LF, the last one too; no lines give an empty text.
+std::string JoinConstructionLines(const std::vector<std::string>& lines);

@@ -1,0 +1,148 @@
+// Tests of a whole lineato-batch run in-process: image files, and bad input that must not crash or hang.
+#include <gtest/gtest.h>
+
+#include <QByteArray>
+#include <QFile>
+#include <QImage>
+#include <QString>
+#include <QTemporaryDir>
+#include <algorithm>
+#include <sstream>
+#include <string>
+
+#include "app/batchrun.h"
+
+namespace {
+
+QByteArray ReadAll(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+class BatchExportTest : public ::testing::Test {
+protected:
+    std::string Path(const char* name) const { return dir_.filePath(name).toStdString(); }
+
+    int Run(const BatchOptions& options, std::string_view text) {
+        return RunBatch(options, text, out_, err_);
+    }
+
+    QTemporaryDir dir_;
+    std::ostringstream out_;
+    std::ostringstream err_;
+};
+
+TEST_F(BatchExportTest, WritesPngSvgAndPdfOfTheDrawingArea) {
+    ASSERT_TRUE(dir_.isValid());
+    BatchOptions options;
+    options.width = 300;
+    options.height = 200;
+    options.axes = true;
+    options.png = Path("out.png");
+    options.svg = Path("out.svg");
+    options.pdf = Path("out.pdf");
+    options.file = "points.con";
+    EXPECT_EQ(Run(options, "PUNKT A 1 2\r\nPUNKT B -3 -1\r\n"), kExitAccepted);
+    EXPECT_EQ(err_.str(), "");
+
+    QImage image;
+    ASSERT_TRUE(image.load(QString::fromStdString(options.png), "PNG"));
+    EXPECT_EQ(image.size(), QSize(300, 200));
+    // The window -6..6 x -5..5 on 300 x 200 becomes -7.5..7.5 x -5..5, 20 units per world unit: the
+    // mark of A at (1, 2) crosses at (170, 60), the axes cross at (150, 100).
+    EXPECT_EQ(image.pixel(170, 60), qRgb(0, 0, 0));
+    EXPECT_EQ(image.pixel(150, 100), qRgb(0, 0, 0));
+    EXPECT_EQ(image.pixel(5, 5), qRgb(255, 255, 255));
+
+    const QByteArray svg = ReadAll(QString::fromStdString(options.svg));
+    EXPECT_TRUE(svg.contains("<svg")) << svg.left(200).toStdString();
+    EXPECT_TRUE(svg.contains("</svg>"));
+    EXPECT_TRUE(svg.contains(">A<") || svg.contains(">A </")) << "label text is kept as text";
+
+    const QByteArray pdf = ReadAll(QString::fromStdString(options.pdf));
+    EXPECT_TRUE(pdf.startsWith("%PDF-"));
+    EXPECT_TRUE(pdf.trimmed().endsWith("%%EOF"));
+}
+
+TEST_F(BatchExportTest, UnwritableOutputIsExitTwoWithMessage) {
+    BatchOptions options;
+    options.png = Path("no/such/dir/out.png");
+    options.file = "a.con";
+    EXPECT_EQ(Run(options, "PUNKT A 1 2\n"), kExitUsage);
+    EXPECT_NE(err_.str().find("cannot write " + options.png), std::string::npos) << err_.str();
+}
+
+TEST_F(BatchExportTest, ImagesShowTheStateAfterARejectedLine) {
+    BatchOptions options;
+    options.png = Path("partial.png");
+    options.file = "a.con";
+    EXPECT_EQ(Run(options, "PUNKT A 1 2\nPUNKT A 3 4\n"), kExitRejected);
+    QImage image;
+    ASSERT_TRUE(image.load(QString::fromStdString(options.png)));
+    EXPECT_EQ(image.size(), QSize(640, 480));
+}
+
+}  // namespace
+
+namespace {
+
+class BatchRobustnessTest : public ::testing::Test {
+protected:
+    int Run(std::string_view text, bool keepGoing = true) {
+        BatchOptions options;
+        options.file = "bad.con";
+        options.keepGoing = keepGoing;
+        options.dump = true;
+        return RunBatch(options, text, out_, err_);
+    }
+    std::size_t ErrorLines() const {
+        const std::string errors = err_.str();
+        return static_cast<std::size_t>(std::count(errors.begin(), errors.end(), '\n'));
+    }
+
+    std::ostringstream out_;
+    std::ostringstream err_;
+};
+
+TEST_F(BatchRobustnessTest, MegabyteLineIsReadOnlyAsFarAsTheInterpreterLooks) {
+    const std::string line = "PUNKT A 1 2 " + std::string(1 << 20, 'x');
+    EXPECT_EQ(Run(line), kExitAccepted);
+    EXPECT_NE(out_.str().find("\"name\":\"A\""), std::string::npos);
+}
+
+TEST_F(BatchRobustnessTest, MegabyteNameIsCutToTwentyCharacters) {
+    EXPECT_EQ(Run("PUNKT " + std::string(1 << 20, 'N') + " 1 2"), kExitAccepted);
+    EXPECT_NE(out_.str().find("\"name\":\"" + std::string(20, 'N') + "\""), std::string::npos) << out_.str();
+}
+
+TEST_F(BatchRobustnessTest, EveryByteValueInLinesIsHandled) {
+    std::string text;
+    for (int b = 1; b < 256; ++b) {
+        text += "PUNKT P";
+        text += static_cast<char>(b);
+        text += " 1 1\n";
+        text += static_cast<char>(b);
+        text += "\n";
+    }
+    EXPECT_NE(Run(text), kExitUsage);
+    // Every message line is valid UTF-8 ending in a newline.
+    EXPECT_TRUE(err_.str().empty() || err_.str().back() == '\n');
+    EXPECT_EQ(QString::fromUtf8(err_.str()).toUtf8().toStdString(), err_.str());
+    EXPECT_EQ(QString::fromUtf8(out_.str()).toUtf8().toStdString(), out_.str());
+}
+
+TEST_F(BatchRobustnessTest, NulByteEndsTheText) {
+    EXPECT_EQ(Run(std::string("PUNKT A 1 2\n\0PUNKT A 1 2\n", 26), false), kExitAccepted);
+    EXPECT_EQ(err_.str(), "");
+}
+
+TEST_F(BatchRobustnessTest, HundredThousandLinesRunThrough) {
+    std::string text = "PUNKT A 1 1\r\n";
+    for (int i = 0; i < 100000; ++i)
+        text += (i % 2 == 0) ? "PUNKT A 2 2\r\n" : "\r\n";
+    EXPECT_EQ(Run(text), kExitRejected);
+    EXPECT_EQ(ErrorLines(), 50000u);
+    EXPECT_NE(err_.str().find("bad.con:100000: Name ist bereits vergeben!\n"), std::string::npos);
+}
+
+}  // namespace
