@@ -1,0 +1,30 @@
+// The display and print options kept between runs in "LINEATO.INI" beside the executable.
+#pragma once
+
+#include <string>
+
+struct Settings {
+    bool ColourSetting = true;       // [Optionen] Farbe
+    bool AxesSetting = false;        // [Optionen] Achsen
+    bool ToolbarVisible = true;      // [Optionen] Werkzeugleiste
+    bool ValueInStatusLine = false;  // [Optionen] WertDialog
+    bool PrintColour = false;        // [Drucker] Farbe
+    bool PrintFixedScale = false;    // [Drucker] Autoskalierung, stored inverted
+    bool PrintDoubleWidth = false;   // [Drucker] DoppelteStrichstärke
+    bool PrintCommandList = false;   // [Drucker] Befehlsliste
+    bool PrintFrame = true;          // [Drucker] Rahmen
+
+    bool operator==(const Settings&) const = default;
+};
+
+// Reads the nine keys; a missing or unreadable file, section, key or value gives the defaults above.
+Settings LoadSettings(const std::string& path);
+
+// Writes the nine keys in their order, keeping every other line of the file. Returns false at the
+// first key that cannot be written (the keys before it stay written) and never leaves the file
+// truncated: the new text replaces the old file whole or not at all.
+bool SaveSettings(const std::string& path, const Settings& settings);
+
+// The message shown when SaveSettings fails.
+inline constexpr const char* kSettingsWriteError =
+    "Lineato.ini konnte nicht gespeichert werden! Laufwerk schreibgeschützt?";  // UTF-8

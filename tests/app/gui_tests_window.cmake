@@ -1,0 +1,1 @@
+# GUI tests of this area (see test_gui_* in CMakeLists.txt)
