@@ -1,0 +1,144 @@
+// TMainForm: the main window. Owns the interpreter; holds the command line, the command list, the
+// drawing area, the tool bar, the menu and the status line, and routes every command to its handler.
+#pragma once
+
+#include <QMainWindow>
+#include <QString>
+#include <QStringList>
+#include <memory>
+
+#include "app/settings.h"
+#include "parser/tparser.h"
+
+class GuiServices;
+class GuiMessages;
+class QAction;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QMenu;
+class QSplitter;
+class QToolBar;
+class TAboutBox;
+class TEditorForm;
+class TEinzelSchritt;
+class TOptionenDialog;
+class TPaintBox;
+
+// The F1 completion of the command line: the first entry of the completion table that begins with
+// text (letters A-Z compared without case, at most 12 characters compared), or text unchanged.
+QString CompleteCommandWord(const QString& text);
+
+class TMainForm : public QMainWindow {
+    Q_OBJECT
+
+public:
+    // settingsPath is the settings file read now and written when the window closes.
+    TMainForm(GuiServices& services, const QString& settingsPath, QWidget* parent = nullptr);
+    ~TMainForm() override;
+
+    std::unique_ptr<TParser> Parser;
+    Settings Options;
+    bool Modified = false;
+    bool Untitled = true;
+    QString FileName;  // full path of the construction file last opened or saved
+    int StepIndex = 0;
+    bool StepBusy = false;
+
+    QToolBar* SpeedBar = nullptr;
+    QLineEdit* Edit = nullptr;
+    QListWidget* ListBox = nullptr;
+    TPaintBox* PaintBox = nullptr;
+    QSplitter* Splitter1 = nullptr;
+    QLabel* Panel1 = nullptr;                // hints, descriptions, values
+    QLabel* Panel2 = nullptr;                // file name
+    QAction* EinzelschrittAction = nullptr;  // checkable: pressed while the replay runs
+
+    // Created on first use by their own code, with this window as parent.
+    TEinzelSchritt* EinzelSchritt = nullptr;
+    TOptionenDialog* OptionenDialog = nullptr;
+
+    GuiServices& Services() { return services_; }
+    void ShowToolbar(bool visible);
+    // The items of the command list, in order.
+    QStringList Lines() const;
+
+    // Free all objects, Reset, execute the command list up to the first rejected line.
+    void RebuildFromList();
+    // Replay step; defined with the replay.
+    bool ReplayStep();
+
+public slots:
+    void OkButtonClick();
+    void CancelButtonClick();
+    void InsertClick(const QString& text);
+    void FileNew();
+    void FileOpen();
+    void FileSave();
+    void FileSaveAs();
+    void FileExit();
+    void EditUndo();
+    void Editor1Click();
+    void Neuzeichnen1Click();
+    void Achsenkreuz1Click();
+    void FarbeClick();
+    void HelpContents();
+    void HelpHowToUse();
+    void HelpAbout();
+    // Defined with the options dialog, the replay and printing.
+    void OptionenClick();
+    void Einzelschritt1Click();
+    void FilePrint();
+    void GrafikinZwischenablage1Click();
+
+protected:
+    bool event(QEvent* e) override;
+    bool eventFilter(QObject* watched, QEvent* e) override;
+    void closeEvent(QCloseEvent* e) override;
+
+private:
+    void CreateControls();
+    void CreateActions();
+    void CreateMenu();
+    QMenu* CreateInsertMenu();
+    void CreateToolBar();
+    void FormCreate();
+    bool EditKeyDown(int key);
+    void PaintBoxMouseMove(int x, int y);
+    void ShowHint(const QString& text);
+    bool FormCloseQuery();
+    void FormClose();
+
+    // File work behind the handlers; each returns whether the construction was written.
+    bool SaveConstruction();
+    bool SaveConstructionAs();
+    bool WriteConstruction(const QString& path);
+    // Replaces the command list; lines are Windows-1252.
+    void SetLines(const std::vector<std::string>& lines);
+    // Executes the command list from the top; false at the first rejected line.
+    bool ExecuteList();
+    void ShowFileName(const QString& path);
+
+    GuiServices& services_;
+    QString settingsPath_;
+    std::unique_ptr<GuiMessages> messages_;
+    TAboutBox* aboutBox_ = nullptr;
+    TEditorForm* editorForm_ = nullptr;
+
+    QAction* newAction_ = nullptr;
+    QAction* openAction_ = nullptr;
+    QAction* saveAction_ = nullptr;
+    QAction* saveAsAction_ = nullptr;
+    QAction* printAction_ = nullptr;
+    QAction* exitAction_ = nullptr;
+    QAction* undoAction_ = nullptr;
+    QAction* clipboardAction_ = nullptr;
+    QAction* redrawAction_ = nullptr;
+    QAction* editorAction_ = nullptr;
+    QAction* axesAction_ = nullptr;
+    QAction* colourAction_ = nullptr;
+    QAction* optionsAction_ = nullptr;
+    QAction* helpContentsAction_ = nullptr;
+    QAction* helpHowToUseAction_ = nullptr;
+    QAction* aboutAction_ = nullptr;
+};
