@@ -1,0 +1,230 @@
+// Initialisation-file text kept line by line, and the file reading and atomic replacement beneath it.
+#include "app/inifile.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <filesystem>
+#include <system_error>
+
+namespace {
+
+constexpr std::size_t kNone = std::string::npos;
+
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t';
+}
+
+std::string_view Trim(std::string_view text) {
+    while (!text.empty() && IsBlank(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && IsBlank(text.back()))
+        text.remove_suffix(1);
+    return text;
+}
+
+char AsciiLower(char c) {
+    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+bool NamesEqual(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) return false;
+    for (std::size_t i = 0; i < a.size(); ++i)
+        if (AsciiLower(a[i]) != AsciiLower(b[i])) return false;
+    return true;
+}
+
+// The section name of a header line, or nullopt for any other line. A header without its closing
+// bracket runs to the end of the line.
+std::optional<std::string_view> SectionName(std::string_view content) {
+    const std::string_view text = Trim(content);
+    if (text.empty() || text.front() != '[') return std::nullopt;
+    std::string_view name = text.substr(1);
+    const std::size_t close = name.find(']');
+    if (close != kNone) name = name.substr(0, close);
+    return Trim(name);
+}
+
+bool IsComment(std::string_view content) {
+    const std::string_view text = Trim(content);
+    return !text.empty() && text.front() == ';';
+}
+
+// A line break inside a name or value would split the line and change the file's structure.
+std::string_view UpToLineBreak(std::string_view text) {
+    return text.substr(0, text.find_first_of("\r\n"));
+}
+
+}  // namespace
+
+IniFile::IniFile(std::string_view text) {
+    while (!text.empty()) {
+        const std::size_t newline = text.find('\n');
+        if (newline == kNone) {
+            lines_.push_back({std::string(text), ""});
+            break;
+        }
+        std::size_t end = newline;
+        if (end > 0 && text[end - 1] == '\r') --end;
+        lines_.push_back(
+            {std::string(text.substr(0, end)), std::string(text.substr(end, newline + 1 - end))});
+        text.remove_prefix(newline + 1);
+    }
+}
+
+std::string IniFile::Text() const {
+    std::string text;
+    for (const Line& line : lines_) {
+        text += line.content;
+        text += line.ending;
+    }
+    return text;
+}
+
+IniFile::SectionRange IniFile::FindSection(std::string_view section) const {
+    for (std::size_t i = 0; i < lines_.size(); ++i) {
+        const auto name = SectionName(lines_[i].content);
+        if (!name || !NamesEqual(*name, section)) continue;
+        std::size_t end = i + 1;
+        while (end < lines_.size() && !SectionName(lines_[end].content))
+            ++end;
+        return {i + 1, end};
+    }
+    return {kNone, kNone};
+}
+
+std::size_t IniFile::FindKey(const SectionRange& range, std::string_view key) const {
+    if (range.begin == kNone) return kNone;
+    for (std::size_t i = range.begin; i < range.end; ++i) {
+        const std::string_view content = lines_[i].content;
+        if (IsComment(content)) continue;
+        const std::size_t equals = content.find('=');
+        if (equals != kNone && NamesEqual(Trim(content.substr(0, equals)), key)) return i;
+    }
+    return kNone;
+}
+
+std::string IniFile::Read(std::string_view section, std::string_view key, std::string_view fallback) const {
+    const std::size_t index = FindKey(FindSection(section), key);
+    if (index == kNone) return std::string(fallback.substr(0, kMaxIniValueLength));
+    const std::string_view content = lines_[index].content;
+    const std::string_view value = Trim(content.substr(content.find('=') + 1));
+    return std::string(value.substr(0, kMaxIniValueLength));
+}
+
+std::string IniFile::NewLineEnding() const {
+    for (const Line& line : lines_)
+        if (!line.ending.empty()) return line.ending;
+    return "\r\n";
+}
+
+void IniFile::InsertLine(std::size_t index, std::string content) {
+    const std::string ending = NewLineEnding();
+    if (index > 0 && lines_[index - 1].ending.empty()) lines_[index - 1].ending = ending;
+    lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(index), Line{std::move(content), ending});
+}
+
+void IniFile::Write(std::string_view section, std::string_view key, std::string_view value) {
+    section = UpToLineBreak(section);
+    key = UpToLineBreak(key);
+    value = UpToLineBreak(value);
+    std::string line = std::string(key) + "=" + std::string(value);
+
+    const SectionRange range = FindSection(section);
+    if (range.begin == kNone) {
+        InsertLine(lines_.size(), "[" + std::string(section) + "]");
+        InsertLine(lines_.size(), std::move(line));
+        return;
+    }
+    const std::size_t index = FindKey(range, key);
+    if (index != kNone) {
+        lines_[index].content = std::move(line);
+        return;
+    }
+    // After the section's last non-blank line, so that a blank line before the next section stays there.
+    std::size_t insertAt = range.end;
+    while (insertAt > range.begin && Trim(lines_[insertAt - 1].content).empty())
+        --insertAt;
+    InsertLine(insertAt, std::move(line));
+}
+
+std::optional<std::string> ReadFileBytes(const std::string& path) {
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return std::nullopt;
+    struct stat info {};
+    // Only regular files: a device or a pipe could deliver bytes for ever.
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        ::close(fd);
+        return std::nullopt;
+    }
+    std::string bytes;
+    char buffer[65536];
+    for (;;) {
+        const ssize_t count = ::read(fd, buffer, sizeof buffer);
+        if (count < 0 && errno == EINTR) continue;
+        if (count < 0) {
+            ::close(fd);
+            return std::nullopt;
+        }
+        if (count == 0) break;
+        bytes.append(buffer, static_cast<std::size_t>(count));
+    }
+    ::close(fd);
+    return bytes;
+}
+
+namespace {
+
+bool WriteAll(int fd, std::string_view bytes) {
+    while (!bytes.empty()) {
+        const ssize_t count = ::write(fd, bytes.data(), bytes.size());
+        if (count < 0 && errno == EINTR) continue;
+        if (count <= 0) return false;
+        bytes.remove_prefix(static_cast<std::size_t>(count));
+    }
+    return true;
+}
+
+// Opens a new file beside target, honouring the umask; returns its descriptor and name.
+int CreateTemporaryBeside(const std::filesystem::path& target, std::filesystem::path& name) {
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        name = target;
+        name += ".tmp" + std::to_string(::getpid()) + "_" + std::to_string(attempt);
+        const int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd >= 0 || errno != EEXIST) return fd;
+    }
+    return -1;
+}
+
+}  // namespace
+
+bool ReplaceFileAtomically(const std::string& path, std::string_view bytes) {
+    namespace fs = std::filesystem;
+    std::error_code error;
+    fs::path target = path;
+    struct stat info {};
+    const bool exists = ::stat(path.c_str(), &info) == 0;
+    if (exists) {
+        if (!S_ISREG(info.st_mode)) return false;
+        target = fs::canonical(target, error);
+        if (error) return false;
+    } else if (fs::is_symlink(target, error)) {
+        return false;  // a dangling link: replacing the link itself would surprise
+    }
+
+    fs::path temporary;
+    const int fd = CreateTemporaryBeside(target, temporary);
+    if (fd < 0) return false;
+    bool ok = WriteAll(fd, bytes);
+    if (ok && exists) ok = ::fchmod(fd, info.st_mode & 07777) == 0;
+    if (ok) ok = ::fsync(fd) == 0;
+    if (::close(fd) != 0) ok = false;
+    if (ok) ok = ::rename(temporary.c_str(), target.c_str()) == 0;
+    if (!ok) {
+        ::unlink(temporary.c_str());
+        return false;
+    }
+    return true;
+}
