@@ -1,0 +1,38 @@
+// Printing and the clipboard picture of the main window.
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QImage>
+#include <QListWidget>
+#include <QPrinter>
+
+#include "app/cp1252.h"
+#include "app/guiservices.h"
+#include "app/mainform.h"
+#include "app/paintbox.h"
+#include "app/printing.h"
+#include "drawing/drawstate.h"
+
+void TMainForm::FilePrint() {
+    if (Drawing().PrinterBusy) return;
+    // Cancelled, printed or failed: the screen gets its drawing state back.
+    ScreenDrawingRestorer restore;
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(kPrintJobTitle);
+    if (!Services().ExecPrintDialog(this, printer)) return;
+
+    PrintSource source;
+    source.parser = Parser.get();
+    source.options = Options;
+    for (const QString& line : Lines())
+        source.lines.push_back(QStringToCp1252(line));
+    // The dialog's copies become separate jobs of one copy each.
+    const int copies = printer.copyCount();
+    PrinterTarget target(printer);
+    PrintCopies(target, copies, source);
+}
+
+void TMainForm::GrafikinZwischenablage1Click() {
+    // The drawing area exactly as shown: its backing image, nothing drawn anew.
+    QImage picture = PaintBox->Image().copy();
+    QGuiApplication::clipboard()->setImage(picture);
+}

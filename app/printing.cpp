@@ -1,0 +1,134 @@
+// Printing: the page layout, one job per copy, and the screen's drawing state put back afterwards.
+#include "app/printing.h"
+
+#include <QPageLayout>
+#include <QPagedPaintDevice>
+#include <QPainter>
+#include <QPrinter>
+#include <algorithm>
+#include <cmath>
+
+#include "app/qtcanvas.h"
+#include "drawing/drawstate.h"
+#include "drawing/transform.h"
+#include "parser/tparser.h"
+
+namespace {
+
+// The command list starts this far right of the page edge and below the graphic area.
+constexpr int kListLeft = 30;
+constexpr int kListTopGap = 10;
+// A column ends when its next line would reach lower than this above the page's lower edge.
+constexpr int kListBottomMargin = 101;
+// Fixed scale: page units (0.1 mm) per world unit, so one unit is 1 cm on paper.
+constexpr double kFixedScale = 100;
+
+// The command list in columns below the graphic area; a new column starts right of the widest line
+// printed so far.
+void PrintCommandList(Canvas& page, int width, int height, const std::vector<std::string>& lines) {
+    page.SetClipRect({0, 0, width, height});
+    page.font = Font{"Arial", 10, kBlack};
+    const int lineHeight = page.TextHeight(lines.front());
+    int widest = page.TextWidth(lines.front());
+    int x = kListLeft;
+    const int top = height / 2 + kListTopGap;
+    int row = 0;
+    for (const std::string& line : lines) {
+        page.TextOut(x, top + row * lineHeight, line);
+        widest = std::max(widest, page.TextWidth(line));
+        if (top + (row + 1) * lineHeight > height - kListBottomMargin) {
+            x += widest + page.TextWidth("MM");
+            row = 0;
+        } else {
+            ++row;
+        }
+    }
+}
+
+// Drawing().PrinterBusy for the life of one job: screen repaints then leave the objects alone.
+class PrinterBusyFlag {
+public:
+    PrinterBusyFlag() { Drawing().PrinterBusy = true; }
+    ~PrinterBusyFlag() { Drawing().PrinterBusy = false; }
+    PrinterBusyFlag(const PrinterBusyFlag&) = delete;
+    PrinterBusyFlag& operator=(const PrinterBusyFlag&) = delete;
+};
+
+}  // namespace
+
+void PrintPage(Canvas& page, int width, int height, const PrintSource& source) {
+    DrawState& state = Drawing();
+    const DeviceRect graphic{0, 0, width, height / 2};
+    page.SetClipRect(graphic);
+    if (source.options.PrintFrame) {
+        page.pen = Pen{};
+        page.brush = Brush{};
+        page.Rectangle({1, 1, width - 1, height / 2 - 1});
+    }
+    SetViewTransform(graphic, state.XMin, state.YMin, state.XMax, state.YMax);
+    if (source.options.PrintFixedScale) {
+        state.XScale = kFixedScale;
+        state.YScale = kFixedScale;
+        page.SetClipRect(graphic);
+    }
+    SetColorMode(source.options.PrintColour);
+    state.LineWidth = source.options.PrintDoubleWidth ? 1 : 0;
+    state.DrawCanvas = &page;
+
+    if (source.parser != nullptr) {
+        if (source.parser->Axes.Visible) source.parser->Axes.Draw();
+        source.parser->Objects.PrintAll();
+    }
+    if (source.options.PrintCommandList && !source.lines.empty())
+        PrintCommandList(page, width, height, source.lines);
+}
+
+int PrintCopies(PrintTarget& target, int copies, const PrintSource& source) {
+    int done = 0;
+    for (int copy = 0; copy < copies; ++copy) {
+        QPagedPaintDevice* device = target.BeginJob(kPrintJobTitle);
+        if (device == nullptr) break;
+        PrinterBusyFlag busy;
+        QPainter painter;
+        if (!painter.begin(device)) break;
+        // The printable area in 0.1 mm, origin at its top-left corner (where the painter starts).
+        const QRectF area = device->pageLayout().paintRect(QPageLayout::Millimeter);
+        const int width = static_cast<int>(std::lround(area.width() * 10));
+        const int height = static_cast<int>(std::lround(area.height() * 10));
+        // A device that did not take kPageDpi still gets 0.1-mm units for the geometry.
+        const double sx = device->logicalDpiX() / static_cast<double>(kPageDpi);
+        const double sy = device->logicalDpiY() / static_cast<double>(kPageDpi);
+        if (sx != 1.0 || sy != 1.0) painter.scale(sx, sy);
+        {
+            QtCanvas canvas(&painter, {0, 0, width, height});
+            PrintPage(canvas, width, height, source);
+            // The canvas dies before the painter ends; nothing may draw on it afterwards.
+            Drawing().DrawCanvas = nullptr;
+        }
+        painter.end();
+        target.EndJob();
+        ++done;
+    }
+    return done;
+}
+
+QPagedPaintDevice* PrinterTarget::BeginJob(const QString& title) {
+    printer_.setDocName(title);
+    printer_.setCopyCount(1);
+    printer_.setResolution(kPageDpi);
+    return &printer_;
+}
+
+ScreenDrawingRestorer::ScreenDrawingRestorer() : saved_(Drawing()) {}
+
+ScreenDrawingRestorer::~ScreenDrawingRestorer() {
+    DrawState& state = Drawing();
+    // The world window stays as printing widened it; the scales follow the screen area again.
+    const double xmin = state.XMin;
+    const double ymin = state.YMin;
+    const double xmax = state.XMax;
+    const double ymax = state.YMax;
+    state = saved_;
+    state.LineWidth = 0;
+    SetWorldWindow(xmin, ymin, xmax, ymax);
+}
