@@ -1,10 +1,13 @@
 # Lineato: `make run` starts the program, `make test` builds and runs every test.
 BUILD_DIR ?= build
 ASAN_DIR ?= build-asan
+FUZZ_DIR ?= build-fuzz
+FUZZ_SECONDS ?= 300
+FUZZ_SMOKE_SECONDS ?= 15
 GENERATOR ?= Ninja
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps configure build run test test-fast test-asan format bench fuzz clean
+.PHONY: all deps configure build run test test-fast test-asan test-fuzz fuzz-build format bench fuzz clean
 
 all: build
 
@@ -21,8 +24,9 @@ run: build
 	$(BUILD_DIR)/app/lineato-batch --axes --png lineato.png examples/umkreis.con
 	@echo "Wrote lineato.png"
 
-# Every test in a normal build, then once more built with AddressSanitizer and UndefinedBehaviorSanitizer.
-test: test-fast test-asan
+# Every test in a normal build, then once more built with AddressSanitizer and UndefinedBehaviorSanitizer,
+# then a short run of each fuzzer with every saved crash input replayed.
+test: test-fast test-asan test-fuzz
 
 test-fast: build
 	@ctest --test-dir $(BUILD_DIR) --output-on-failure -j $(JOBS)
@@ -37,8 +41,22 @@ format:
 	@find drawing geometry intersect parser app tests bench fuzz -name '*.cpp' -o -name '*.h' 2>/dev/null \
 		| xargs clang-format -i
 
+# The libFuzzer targets need clang; they live in their own build directory.
+fuzz-build: deps
+	@cmake -S . -B $(FUZZ_DIR) -G $(GENERATOR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_C_COMPILER=clang \
+		-DCMAKE_CXX_COMPILER=clang++ -DLINEATO_BUILD_FUZZ=ON -DLINEATO_BUILD_APP=OFF \
+		-DLINEATO_BUILD_BENCH=OFF >/dev/null
+	@cmake --build $(FUZZ_DIR) -j $(JOBS)
+
+test-fuzz: fuzz-build
+	@fuzz/run-fuzzers $(FUZZ_DIR) $(FUZZ_SMOKE_SECONDS)
+
+# Each fuzzer for FUZZ_SECONDS (make fuzz FUZZ_SECONDS=3600).
+fuzz: fuzz-build
+	@fuzz/run-fuzzers $(FUZZ_DIR) $(FUZZ_SECONDS)
+
 bench: build
 	@for b in $(BUILD_DIR)/bench/bench_*; do [ -x "$$b" ] && "$$b"; done
 
 clean:
-	rm -rf $(BUILD_DIR) $(ASAN_DIR)
+	rm -rf $(BUILD_DIR) $(ASAN_DIR) $(FUZZ_DIR)
