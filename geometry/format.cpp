@@ -10,6 +10,8 @@ constexpr std::size_t kMaxNumberLength = 10;  // descriptions show at most this 
 }
 
 std::string FormatFixed(double value, int width, int decimals) {
+    // A horizontal line's direction comes out as -0 (atan of 0 over a negative); show it as 0.
+    if (value == 0) value = 0;
     // Measured first: %f of a large value needs hundreds of characters.
     const int needed = std::snprintf(nullptr, 0, "%*.*f", width, decimals, value);
     if (needed <= 0) return {};
