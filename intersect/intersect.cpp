@@ -340,11 +340,13 @@ int IntersectCircles(double cx1, double cy1, double r1, double cx2, double cy2, 
     return 2;
 }
 
-int Intersect(const TPunkt& A, const TPunkt& B, double& X1, double& Y1, double& X2, double& Y2) {
+namespace {
+
+int IntersectInOrder(const TPunkt& A, const TPunkt& B, double& X1, double& Y1, double& X2, double& Y2) {
     const Kind ka = KindOf(A);
     const Kind kb = KindOf(B);
     if (ka == Kind::None || kb == Kind::None) return kNoIntersection;
-    if (ka > kb) return Intersect(B, A, X1, Y1, X2, Y2);
+    if (ka > kb) return IntersectInOrder(B, A, X1, Y1, X2, Y2);
 
     // From here A ranks not above B: line, segment, ray, circle.
     if (ka == Kind::Circle) {
@@ -379,4 +381,24 @@ int Intersect(const TPunkt& A, const TPunkt& B, double& X1, double& Y1, double& 
         meets = RaysMeet(a, b, X1);
     }
     return meets ? 1 : kNoIntersection;
+}
+
+// Negative zero (from -B/(2A) of a tangent at the top, for example) would be shown as "-0.00".
+double WithoutNegativeZero(double value) {
+    return value + 0.0;
+}
+
+}  // namespace
+
+int Intersect(const TPunkt& A, const TPunkt& B, double& X1, double& Y1, double& X2, double& Y2) {
+    const int result = IntersectInOrder(A, B, X1, Y1, X2, Y2);
+    if (result >= 1) {
+        X1 = WithoutNegativeZero(X1);
+        Y1 = WithoutNegativeZero(Y1);
+    }
+    if (result == 2) {
+        X2 = WithoutNegativeZero(X2);
+        Y2 = WithoutNegativeZero(Y2);
+    }
+    return result;
 }

@@ -187,6 +187,22 @@ TEST(Intersect, PerpendicularAndParallelAreLines) {
     EXPECT_EQ(Intersect(parallel, scene.Straight<TGerade>({7, 1}, {9, 1}), s.x1, s.y1, s.x2, s.y2), -1);
 }
 
+// A tangent at the top of a circle about the origin lies at -B/(2A) = -0; shown as "-0.00" it would read
+// as a negative coordinate. Lines crossing on the y axis give -0 by the same algebra.
+TEST(Intersect, PointsOnAnAxisHaveNoNegativeZero) {
+    Scene scene;
+    Slots s;
+    ASSERT_EQ(
+        Intersect(scene.Straight<TGerade>({0, 2}, {2, 2}), scene.Circle(0, 0, 2), s.x1, s.y1, s.x2, s.y2), 1);
+    EXPECT_EQ(s.x1, 0);
+    EXPECT_FALSE(std::signbit(s.x1));
+    ASSERT_EQ(Intersect(scene.Straight<TGerade>({0, 0}, {-1, 1}), scene.Straight<TGerade>({0, 0}, {1, 1}),
+                        s.x1, s.y1, s.x2, s.y2),
+              1);
+    EXPECT_FALSE(std::signbit(s.x1));
+    EXPECT_FALSE(std::signbit(s.y1));
+}
+
 TEST(Intersect, AngleOrBrokenFigureGivesNothingAndWritesNothing) {
     Scene scene;
     TPunkt& line = scene.Straight<TGerade>({0, 0}, {1, 1});
