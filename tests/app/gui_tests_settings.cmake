@@ -1,1 +1,2 @@
 # GUI tests of this area (see test_gui_* in CMakeLists.txt)
+lineato_add_test(NAME test_settings_file SOURCES test_inifile.cpp test_settings.cpp LIBS lineato_gui)
