@@ -3,7 +3,6 @@
 
 #include <QPageLayout>
 #include <QPagedPaintDevice>
-#include <QPainter>
 #include <QPrinter>
 #include <algorithm>
 #include <cmath>
@@ -86,37 +85,38 @@ void PrintPage(Canvas& page, int width, int height, const PrintSource& source) {
 int PrintCopies(PrintTarget& target, int copies, const PrintSource& source) {
     int done = 0;
     for (int copy = 0; copy < copies; ++copy) {
-        QPagedPaintDevice* device = target.BeginJob(kPrintJobTitle);
-        if (device == nullptr) break;
         PrinterBusyFlag busy;
-        QPainter painter;
-        if (!painter.begin(device)) break;
-        // The printable area in 0.1 mm, origin at its top-left corner (where the painter starts).
-        const QRectF area = device->pageLayout().paintRect(QPageLayout::Millimeter);
-        const int width = static_cast<int>(std::lround(area.width() * 10));
-        const int height = static_cast<int>(std::lround(area.height() * 10));
-        // A device that did not take kPageDpi still gets 0.1-mm units for the geometry.
-        const double sx = device->logicalDpiX() / static_cast<double>(kPageDpi);
-        const double sy = device->logicalDpiY() / static_cast<double>(kPageDpi);
-        if (sx != 1.0 || sy != 1.0) painter.scale(sx, sy);
+        QSizeF printableMm;
+        QPainter* painter = target.BeginJob(kPrintJobTitle, printableMm);
+        if (painter == nullptr) break;
+        const int width = static_cast<int>(std::lround(printableMm.width() * 10));
+        const int height = static_cast<int>(std::lround(printableMm.height() * 10));
         {
-            QtCanvas canvas(&painter, {0, 0, width, height});
+            QtCanvas canvas(painter, {0, 0, width, height});
             PrintPage(canvas, width, height, source);
-            // The canvas dies before the painter ends; nothing may draw on it afterwards.
+            // The canvas dies before the job ends; nothing may draw on it afterwards.
             Drawing().DrawCanvas = nullptr;
         }
-        painter.end();
         target.EndJob();
         ++done;
     }
     return done;
 }
 
-QPagedPaintDevice* PrinterTarget::BeginJob(const QString& title) {
+bool BeginPage(QPainter& painter, QPagedPaintDevice& device, QSizeF& printableMm) {
+    if (!painter.begin(&device)) return false;
+    printableMm = device.pageLayout().paintRect(QPageLayout::Millimeter).size();
+    const double sx = device.logicalDpiX() / static_cast<double>(kPageDpi);
+    const double sy = device.logicalDpiY() / static_cast<double>(kPageDpi);
+    if (sx != 1.0 || sy != 1.0) painter.scale(sx, sy);
+    return true;
+}
+
+QPainter* PrinterTarget::BeginJob(const QString& title, QSizeF& printableMm) {
     printer_.setDocName(title);
     printer_.setCopyCount(1);
     printer_.setResolution(kPageDpi);
-    return &printer_;
+    return BeginPage(painter_, printer_, printableMm) ? &painter_ : nullptr;
 }
 
 ScreenDrawingRestorer::ScreenDrawingRestorer() : saved_(Drawing()) {}

@@ -1,6 +1,8 @@
 // Printing a construction: one page per job, the drawing in the upper half, the command list below.
 #pragma once
 
+#include <QPainter>
+#include <QSizeF>
 #include <QString>
 #include <string>
 #include <vector>
@@ -32,14 +34,16 @@ struct PrintSource {
 // with the print transform and pens: the caller restores the screen's state (ScreenDrawingRestorer).
 void PrintPage(Canvas& page, int width, int height, const PrintSource& source);
 
-// Where print jobs go: each job is one painter session on the device BeginJob returns. The program
-// uses a QPrinter; tests write each job to its own PDF and count them.
+// Where print jobs go. Each job is one painter session on one page; the program prints on a QPrinter,
+// tests paint on images or PDF writers and count the jobs.
 class PrintTarget {
 public:
     virtual ~PrintTarget() = default;
-    // Prepares one job titled title at kPageDpi; nullptr when no job can start.
-    virtual QPagedPaintDevice* BeginJob(const QString& title) = 0;
-    // Called after the painter on the job's device has ended.
+    // Starts one job titled title. Returns a painter active on the page, one unit per 0.1 mm, origin at
+    // the top-left corner of the printable area, and sets printableMm to that area's size in mm;
+    // nullptr when no job can start.
+    virtual QPainter* BeginJob(const QString& title, QSizeF& printableMm) = 0;
+    // Ends the job BeginJob started.
     virtual void EndJob() = 0;
 };
 
@@ -47,15 +51,20 @@ public:
 // Returns the number of jobs completed; stops at the first job that cannot start.
 int PrintCopies(PrintTarget& target, int copies, const PrintSource& source);
 
+// Begins painter on a paged device (QPrinter, QPdfWriter) set to kPageDpi beforehand, with 0.1-mm
+// units even if the device kept another resolution; false when the device refuses.
+bool BeginPage(QPainter& painter, QPagedPaintDevice& device, QSizeF& printableMm);
+
 // The QPrinter as print target: one copy per job, resolution kPageDpi, the job title as document name.
 class PrinterTarget : public PrintTarget {
 public:
     explicit PrinterTarget(QPrinter& printer) : printer_(printer) {}  // printer not owned
-    QPagedPaintDevice* BeginJob(const QString& title) override;
-    void EndJob() override {}
+    QPainter* BeginJob(const QString& title, QSizeF& printableMm) override;
+    void EndJob() override { painter_.end(); }
 
 private:
     QPrinter& printer_;
+    QPainter painter_;
 };
 
 // Puts the screen's drawing state back when it leaves scope, whatever happened in between: the world

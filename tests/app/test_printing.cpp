@@ -1,0 +1,244 @@
+// Printing: page geometry at 0.1 mm per unit, the command-list columns, one job per copy, and the screen's
+// drawing state afterwards.
+#include <gtest/gtest.h>
+
+#include <QBuffer>
+#include <QFile>
+#include <QImage>
+#include <QPageSize>
+#include <QPdfWriter>
+#include <QPrinter>
+#include <QTemporaryDir>
+#include <memory>
+#include <vector>
+
+#include "app/printing.h"
+#include "tests/support/parserfixture.h"
+
+namespace {
+
+// Pages as images at 254 dpi, one per job, so that page units are pixels.
+class ImageTarget : public PrintTarget {
+public:
+    ImageTarget(double widthMm, double heightMm) : widthMm_(widthMm), heightMm_(heightMm) {}
+
+    QPainter* BeginJob(const QString& title, QSizeF& printableMm) override {
+        titles.push_back(title);
+        busyDuringJob.push_back(Drawing().PrinterBusy);
+        if (refuse) return nullptr;
+        QImage page(static_cast<int>(widthMm_ * 10), static_cast<int>(heightMm_ * 10), QImage::Format_RGB32);
+        page.setDotsPerMeterX(10000);
+        page.setDotsPerMeterY(10000);
+        page.fill(Qt::white);
+        pages.push_back(page);
+        printableMm = QSizeF(widthMm_, heightMm_);
+        painter_.begin(&pages.back());
+        return &painter_;
+    }
+    void EndJob() override { painter_.end(); }
+
+    std::vector<QString> titles;
+    std::vector<bool> busyDuringJob;
+    std::vector<QImage> pages;
+    bool refuse = false;
+
+private:
+    double widthMm_;
+    double heightMm_;
+    QPainter painter_;
+};
+
+// The horizontal extent [first, last + 1) of pixels of colour in row y; {0, 0} when there are none.
+std::pair<int, int> RunOf(const QImage& image, int y, QColor colour) {
+    int first = -1;
+    int last = -1;
+    for (int x = 0; x < image.width(); ++x) {
+        if (image.pixelColor(x, y) == colour) {
+            if (first < 0) first = x;
+            last = x;
+        }
+    }
+    return first < 0 ? std::pair{0, 0} : std::pair{first, last + 1};
+}
+
+bool BlankBelow(const QImage& image, int top) {
+    for (int y = top; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (image.pixel(x, y) != qRgb(255, 255, 255)) return false;
+    return true;
+}
+
+class PrintingTest : public ParserTest {
+protected:
+    PrintSource Source() {
+        PrintSource source;
+        source.parser = &parser;
+        source.options = options;
+        source.lines = lines;
+        return source;
+    }
+    Settings options;
+    std::vector<std::string> lines;
+};
+
+}  // namespace
+
+TEST_F(PrintingTest, FixedScalePrintsOneCentimetrePerUnitInTheUpperHalf) {
+    ASSERT_TRUE(Run({"PUNKT A 0 0", "PUNKT B 5 0", "FARBE rot", "STRECKE s A B"}));
+    options.PrintFixedScale = true;
+    options.PrintColour = true;
+    options.PrintFrame = true;
+    ImageTarget target(200, 280);  // 2000 x 2800 units, graphic area 2000 x 1400
+    {
+        ScreenDrawingRestorer restore;
+        ASSERT_EQ(PrintCopies(target, 1, Source()), 1);
+    }
+    const QImage& page = target.pages.at(0);
+    // y = 0 lies 5 cm above YMin = -5, the lower edge of the graphic area.
+    const auto [left, right] = RunOf(page, 1400 - 500, Qt::red);
+    EXPECT_NEAR(right - left, 500, 1);  // 5 units = 5 cm = 500 x 0.1 mm
+    // The frame runs just inside the graphic area; nothing of the drawing reaches the lower half.
+    EXPECT_EQ(page.pixelColor(1, 700), Qt::black);
+    EXPECT_EQ(page.pixelColor(1998, 700), Qt::black);
+    EXPECT_TRUE(BlankBelow(page, 1400));
+}
+
+TEST_F(PrintingTest, FittedPageUsesEqualScalesAndTheWholeWindow) {
+    ASSERT_TRUE(Run({"PUNKT A -6 -5", "PUNKT B 6 5", "STRECKE s A B"}));
+    options.PrintFixedScale = false;
+    RecordingCanvas page({0, 0, 1000, 1000});
+    PrintPage(page, 1000, 1000, Source());
+    EXPECT_DOUBLE_EQ(Drawing().XScale, Drawing().YScale);
+    // The whole world window fits into the upper half, 1000 x 500.
+    EXPECT_LE(Drawing().XMin, -6);
+    EXPECT_GE(Drawing().XMax, 6);
+    EXPECT_LE(Drawing().YMin, -5);
+    EXPECT_GE(Drawing().YMax, 5);
+    for (const RecordedOp& line : page.Lines()) {
+        EXPECT_GE(std::min(line.y1, line.y2), -30);
+        EXPECT_LE(std::max(line.y1, line.y2), 530);
+    }
+}
+
+TEST_F(PrintingTest, CommandListWrapsIntoColumnsRightOfTheWidestLine) {
+    ASSERT_TRUE(Run({"PUNKT A 1 1"}));
+    options.PrintCommandList = true;
+    for (int i = 0; i < 40; ++i)
+        lines.push_back(i == 5 ? "STRECKE langer_name A B" : "PUNKT A 1 1");
+    RecordingCanvas page({0, 0, 1000, 1000});
+    PrintPage(page, 1000, 1000, Source());
+
+    std::vector<RecordedOp> texts;
+    for (const RecordedOp& op : page.Texts())
+        if (op.font.size == 10) texts.push_back(op);
+    ASSERT_EQ(texts.size(), 40u);
+    EXPECT_EQ(texts[0].font.name, "Arial");
+    const int h = RecordingCanvas::kTextHeight;
+    // 510 + 33 * 12 = 906 > 1000 - 101: the 33rd line is the last of the first column.
+    EXPECT_EQ(texts[0].x1, 30);
+    EXPECT_EQ(texts[0].y1, 510);
+    EXPECT_EQ(texts[32].x1, 30);
+    EXPECT_EQ(texts[32].y1, 510 + 32 * h);
+    const int widest = RecordingCanvas::kCharWidth * static_cast<int>(lines[5].size());
+    EXPECT_EQ(texts[33].x1, 30 + widest + 2 * RecordingCanvas::kCharWidth);
+    EXPECT_EQ(texts[33].y1, 510);
+    EXPECT_EQ(texts[39].y1, 510 + 6 * h);
+    // The list may use the whole page, not only the graphic area.
+    const std::vector<RecordedOp> clips = page.OfKind(RecordedOp::Clip);
+    ASSERT_FALSE(clips.empty());
+    EXPECT_EQ(clips.back().y2, 1000);
+
+    // Without the option, or with an empty list, no list is printed.
+    RecordingCanvas second({0, 0, 1000, 1000});
+    options.PrintCommandList = false;
+    PrintPage(second, 1000, 1000, Source());
+    options.PrintCommandList = true;
+    lines.clear();
+    PrintPage(second, 1000, 1000, Source());
+    for (const RecordedOp& op : second.Texts())
+        EXPECT_NE(op.font.size, 10);
+}
+
+TEST_F(PrintingTest, EachCopyIsItsOwnJobAndTheScreenStateComesBack) {
+    ASSERT_TRUE(Run({"PUNKT A 0 0", "PUNKT B 5 0", "FARBE rot", "STRECKE s A B"}));
+    SetColorMode(false);  // screen in monochrome
+    const double xminBefore = Drawing().XMin;
+    const double yminBefore = Drawing().YMin;
+    options.PrintColour = true;
+    options.PrintDoubleWidth = true;
+    ImageTarget target(100, 200);
+    {
+        ScreenDrawingRestorer restore;
+        EXPECT_EQ(PrintCopies(target, 2, Source()), 2);
+    }
+    ASSERT_EQ(target.pages.size(), 2u);
+    EXPECT_EQ(target.titles, (std::vector<QString>{"Lineato Druckauftrag", "Lineato Druckauftrag"}));
+    EXPECT_EQ(target.busyDuringJob, (std::vector<bool>{true, true}));
+    EXPECT_EQ(target.pages[0], target.pages[1]);
+    // Printed in colour although the screen is monochrome.
+    EXPECT_GT(RunOf(target.pages[0], 500, Qt::red).second, 0);
+
+    const DrawState& state = Drawing();
+    EXPECT_FALSE(state.PrinterBusy);
+    EXPECT_FALSE(state.ColorMode);
+    EXPECT_EQ(state.LineWidth, 0);
+    EXPECT_EQ(state.DrawCanvas, &canvas);
+    // The window stays as widened for the page, fitted to the screen area again.
+    EXPECT_LE(state.XMin, xminBefore);
+    EXPECT_LE(state.YMin, yminBefore);
+    EXPECT_NEAR(state.XScale, state.YScale, 1e-9);
+    EXPECT_NEAR(state.XScale * (state.XMax - state.XMin), 640, 1e-6);
+
+    // A printer that cannot start, or no copies: no job, and the state is put back all the same.
+    target.refuse = true;
+    {
+        ScreenDrawingRestorer restore;
+        SetColorMode(true);
+        Drawing().LineWidth = 1;
+        EXPECT_EQ(PrintCopies(target, 3, Source()), 0);
+        EXPECT_EQ(PrintCopies(target, 0, Source()), 0);
+    }
+    EXPECT_EQ(target.titles.size(), 3u);
+    EXPECT_FALSE(state.PrinterBusy);
+    EXPECT_FALSE(state.ColorMode);
+    EXPECT_EQ(state.LineWidth, 0);
+    EXPECT_EQ(state.DrawCanvas, &canvas);
+}
+
+TEST_F(PrintingTest, PrinterWritesPdfPagesInTenthsOfMillimetres) {
+    ASSERT_TRUE(Run({"PUNKT A 0 0", "PUNKT B 5 0", "STRECKE s A B"}));
+    options.PrintCommandList = true;
+    lines = {"PUNKT A 0 0", "PUNKT B 5 0", "STRECKE s A B"};
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString path = dir.filePath("page.pdf");
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(path);
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    printer.setCopyCount(2);
+    {
+        ScreenDrawingRestorer restore;
+        PrinterTarget target(printer);
+        EXPECT_EQ(PrintCopies(target, printer.copyCount(), Source()), 2);
+    }
+    EXPECT_EQ(printer.logicalDpiY(), kPageDpi);
+    EXPECT_EQ(printer.copyCount(), 1);
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray pdf = file.readAll();
+    EXPECT_TRUE(pdf.startsWith("%PDF"));
+    EXPECT_EQ(pdf.count("/Type /Page\n"), 1);  // each job writes the file anew
+    EXPECT_EQ(Drawing().DrawCanvas, &canvas);
+
+    // A PDF writer is a page device as well.
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    QPdfWriter writer(&buffer);
+    writer.setResolution(kPageDpi);
+    QPainter painter;
+    QSizeF printableMm;
+    ASSERT_TRUE(BeginPage(painter, writer, printableMm));
+    EXPECT_GT(printableMm.width(), 100);
+    painter.end();
+}
