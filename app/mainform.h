@@ -124,6 +124,7 @@ private:
     std::unique_ptr<GuiMessages> messages_;
     TAboutBox* aboutBox_ = nullptr;
     TEditorForm* editorForm_ = nullptr;
+    QString hint_;  // the last hint shown; descriptions and values do not change it
 
     QAction* newAction_ = nullptr;
     QAction* openAction_ = nullptr;

@@ -1,0 +1,23 @@
+#include "app/guimessages.h"
+
+#include <QLabel>
+
+#include "app/cp1252.h"
+#include "app/guiservices.h"
+#include "app/settings.h"
+
+void GuiMessages::ShowErrorBox(const std::string& text) {
+    services_.ShowError(parent_, Cp1252ToQString(text));
+}
+
+void GuiMessages::ShowInformationBox(const std::string& text) {
+    services_.ShowInformation(parent_, Cp1252ToQString(text));
+}
+
+void GuiMessages::ShowStatusText(const std::string& text) {
+    statusPanel_->setText(Cp1252ToQString(text));
+}
+
+bool GuiMessages::ValueInStatusLine() const {
+    return options_.ValueInStatusLine;
+}

@@ -1,0 +1,392 @@
+// The main window's construction: controls, actions, menu, tool bar, and the start sequence.
+#include "app/mainform.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QFile>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QScreen>
+#include <QSplitter>
+#include <QStatusBar>
+#include <QStatusTipEvent>
+#include <QToolBar>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include "app/aboutbox.h"
+#include "app/editorform.h"
+#include "app/guimessages.h"
+#include "app/guiservices.h"
+#include "app/icons.h"
+#include "app/paintbox.h"
+#include "drawing/drawstate.h"
+#include "drawing/transform.h"
+
+namespace {
+
+// The insertion menu: a caption path and the text it puts into the command line.
+struct InsertEntry {
+    const char* menu;  // submenu caption, or nullptr for an entry of the menu itself
+    const char* caption;
+    const char* text;
+};
+
+constexpr InsertEntry kInsertEntries[] = {
+    {nullptr, "Punkt", "Punkt "},
+    {nullptr, "Strecke", "Strecke "},
+    {nullptr, "Gerade", "Gerade "},
+    {nullptr, "Parallele", "Parallele "},
+    {nullptr, "Senkrechte", "Senkrechte "},
+    {nullptr, "Kreis", "Kreis "},
+    {"Winkel", "alpha", "Winkel alpha "},
+    {"Winkel", "beta", "Winkel beta "},
+    {"Winkel", "gamma", "Winkel gamma "},
+    {"Winkel", "delta", "Winkel delta "},
+    {"Winkel", "epsilon", "Winkel epsilon "},
+    {"Winkel", "Halbierende", "Winkel Halbierende "},
+    {nullptr, "Strahl", "Strahl "},
+    {nullptr, "Mittelpunkt", "Mittelpunkt "},
+    {"Bezeichne", "Schnittpunkt", "Bezeichne Schnittpunkt "},
+    {"Bezeichne", "Winkel", "Bezeichne Winkel "},
+    {"Lösche", "Objekt", "Lösche "},
+    {"Lösche", "Bezeichnung", "Lösche Bezeichnung "},
+    {"Farbe", "rot", "Farbe rot"},
+    {"Farbe", "blau", "Farbe blau"},
+    {"Farbe", "schwarz", "Farbe schwarz"},
+    {"Farbe", "grün", "Farbe grün"},
+    {"Farbe", "gelb", "Farbe gelb"},
+};
+
+QString U(const char* utf8) {
+    return QString::fromUtf8(utf8);
+}
+
+}  // namespace
+
+TMainForm::TMainForm(GuiServices& services, const QString& settingsPath, QWidget* parent)
+    : QMainWindow(parent), services_(services), settingsPath_(settingsPath) {
+    setObjectName(QStringLiteral("MainForm"));
+    setWindowTitle(QStringLiteral("Lineato"));
+    CreateControls();
+    CreateActions();
+    CreateMenu();
+    CreateToolBar();
+    FormCreate();
+    // The dialogs live as long as the window.
+    aboutBox_ = new TAboutBox(this);
+    editorForm_ = new TEditorForm(this);
+}
+
+TMainForm::~TMainForm() {
+    // The drawing canvas dies with the drawing area; nothing may draw on it afterwards.
+    PaintBox->SetParser(nullptr);
+}
+
+void TMainForm::CreateControls() {
+    auto* central = new QWidget(this);
+    central->setAutoFillBackground(true);
+    central->setBackgroundRole(QPalette::Window);
+
+    auto* panel0 = new QWidget(central);
+    panel0->setObjectName(QStringLiteral("Panel0"));
+    panel0->setFixedHeight(33);
+    auto* cancelButton = new QToolButton(panel0);
+    cancelButton->setObjectName(QStringLiteral("CancelButton"));
+    cancelButton->setToolTip(U("Eingabe löschen"));
+    cancelButton->setIcon(MakeToolIcon(ToolIcon::Cancel));
+    cancelButton->setFixedSize(25, 25);
+    cancelButton->setFocusPolicy(Qt::NoFocus);
+    connect(cancelButton, &QToolButton::clicked, this, &TMainForm::CancelButtonClick);
+    auto* okButton = new QToolButton(panel0);
+    okButton->setObjectName(QStringLiteral("OkButton"));
+    okButton->setToolTip(U("Übernehmen"));
+    okButton->setIcon(MakeToolIcon(ToolIcon::Ok));
+    okButton->setFixedSize(25, 25);
+    okButton->setFocusPolicy(Qt::NoFocus);
+    connect(okButton, &QToolButton::clicked, this, &TMainForm::OkButtonClick);
+
+    Edit = new QLineEdit(panel0);
+    Edit->setObjectName(QStringLiteral("Edit"));
+    QFont bold = Edit->font();
+    bold.setBold(true);
+    Edit->setFont(bold);
+    Edit->setMinimumWidth(200);
+    Edit->setFocusPolicy(Qt::ClickFocus);  // not a tab stop
+    Edit->installEventFilter(this);
+
+    auto* row = new QHBoxLayout(panel0);
+    row->setContentsMargins(4, 2, 4, 2);
+    row->setSpacing(2);
+    row->addWidget(cancelButton);
+    row->addWidget(okButton);
+    row->addSpacing(4);
+    row->addWidget(Edit, 1);
+
+    Splitter1 = new QSplitter(Qt::Horizontal, central);
+    Splitter1->setObjectName(QStringLiteral("Splitter1"));
+    Splitter1->setHandleWidth(3);
+    Splitter1->setChildrenCollapsible(false);
+    ListBox = new QListWidget(Splitter1);
+    ListBox->setObjectName(QStringLiteral("ListBox"));
+    ListBox->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    ListBox->setFocusPolicy(Qt::ClickFocus);
+    PaintBox = new TPaintBox(Splitter1);
+    PaintBox->setObjectName(QStringLiteral("PaintBox"));
+    PaintBox->setMinimumSize(20, 20);
+    Splitter1->addWidget(ListBox);
+    Splitter1->addWidget(PaintBox);
+    Splitter1->setStretchFactor(0, 0);
+    Splitter1->setStretchFactor(1, 1);
+    Splitter1->setSizes({130, 470});
+    connect(PaintBox, &TPaintBox::MouseMoved, this, &TMainForm::PaintBoxMouseMove);
+
+    auto* column = new QVBoxLayout(central);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+    column->addWidget(panel0);
+    column->addWidget(Splitter1, 1);
+    setCentralWidget(central);
+
+    Panel1 = new QLabel(this);
+    Panel1->setObjectName(QStringLiteral("Panel1"));
+    Panel1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    Panel1->setMinimumWidth(100);
+    Panel1->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    Panel2 = new QLabel(this);
+    Panel2->setObjectName(QStringLiteral("Panel2"));
+    Panel2->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    Panel2->setMinimumWidth(178);
+    Panel2->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    statusBar()->setObjectName(QStringLiteral("Statuslline"));
+    statusBar()->addWidget(Panel1, 1);
+    statusBar()->addPermanentWidget(Panel2);
+}
+
+void TMainForm::CreateActions() {
+    const auto make = [this](const char* caption, const char* hint, void (TMainForm::*slot)()) {
+        auto* action = new QAction(U(caption), this);
+        action->setStatusTip(U(hint));
+        connect(action, &QAction::triggered, this, slot);
+        return action;
+    };
+    newAction_ = make("&Neu", "Eine neue Datei erzeugen", &TMainForm::FileNew);
+    newAction_->setShortcut(QKeySequence::New);
+    newAction_->setToolTip(QStringLiteral("Neu"));
+    newAction_->setIcon(MakeToolIcon(ToolIcon::New));
+    openAction_ = make("&Öffnen...", "Eine bestehende Datei öffnen", &TMainForm::FileOpen);
+    openAction_->setShortcut(QKeySequence::Open);
+    openAction_->setToolTip(U("Öffnen"));
+    openAction_->setIcon(MakeToolIcon(ToolIcon::Open));
+    saveAction_ = make("&Speichern", "Aktuelle Datei speichern", &TMainForm::FileSave);
+    saveAction_->setShortcut(QKeySequence::Save);
+    saveAction_->setToolTip(QStringLiteral("Speichern"));
+    saveAction_->setIcon(MakeToolIcon(ToolIcon::Save));
+    saveAsAction_ =
+        make("Speichern &Unter...", "Aktuelle Datei unter neuem Namen speichern", &TMainForm::FileSaveAs);
+    printAction_ = make("&Drucken...", "Aktuelle Datei drucken", &TMainForm::FilePrint);
+    printAction_->setShortcut(QKeySequence::Print);
+    printAction_->setToolTip(QStringLiteral("Drucken"));
+    printAction_->setIcon(MakeToolIcon(ToolIcon::Print));
+    exitAction_ = make("&Beenden", "Diese Anwendung beenden", &TMainForm::FileExit);
+    exitAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+
+    undoAction_ = make("&Rückgängig", "Die letzte Aktion rückgängig machen", &TMainForm::EditUndo);
+    undoAction_->setShortcut(QKeySequence::Undo);
+    clipboardAction_ = make("Grafik in Zwischenablage", "Grafik in die Zwischenablage kopieren",
+                            &TMainForm::GrafikinZwischenablage1Click);
+
+    EinzelschrittAction = make("Einzel&schritt", "Einzelschrittmodus", &TMainForm::Einzelschritt1Click);
+    EinzelschrittAction->setCheckable(true);
+    EinzelschrittAction->setToolTip(QStringLiteral("Einzelschritt"));
+    EinzelschrittAction->setIcon(MakeToolIcon(ToolIcon::Step));
+    redrawAction_ =
+        make("&Neu zeichnen", "Konstruktion neu zeichnen und Größe anpassen", &TMainForm::Neuzeichnen1Click);
+    redrawAction_->setToolTip(QStringLiteral("Neu zeichnen"));
+    redrawAction_->setIcon(MakeToolIcon(ToolIcon::Redraw));
+    editorAction_ = make("&Editor", "Konstruktionseditor aufrufen", &TMainForm::Editor1Click);
+    editorAction_->setToolTip(QStringLiteral("Editor"));
+    editorAction_->setIcon(MakeToolIcon(ToolIcon::Editor));
+    axesAction_ = make("&Achsenkreuz", "Achsenkreuz ein- oder ausblenden", &TMainForm::Achsenkreuz1Click);
+    axesAction_->setCheckable(true);
+    axesAction_->setToolTip(QStringLiteral("Koordinatensystem"));
+    axesAction_->setIcon(MakeToolIcon(ToolIcon::Axes));
+    colourAction_ = make("&Farbe", "Konstruktion in Farbe zeichnen", &TMainForm::FarbeClick);
+    colourAction_->setCheckable(true);
+    colourAction_->setToolTip(QStringLiteral("Farbe"));
+    colourAction_->setIcon(MakeToolIcon(ToolIcon::Colour));
+    optionsAction_ = make("&Optionen", "Optionen verändern", &TMainForm::OptionenClick);
+
+    helpContentsAction_ = make("&Inhalt", "Inhaltsübersicht der Hilfe anzeigen", &TMainForm::HelpContents);
+    helpContentsAction_->setToolTip(QStringLiteral("Hilfeinhalt"));
+    helpContentsAction_->setIcon(MakeToolIcon(ToolIcon::Help));
+    helpHowToUseAction_ =
+        make("&Hilfe benutzen", "Hilfe zur Benutzung des Hilfesystems", &TMainForm::HelpHowToUse);
+    aboutAction_ = make("Inf&o...", "Programminformationen anzeigen", &TMainForm::HelpAbout);
+}
+
+void TMainForm::CreateMenu() {
+    QMenu* file = menuBar()->addMenu(U("&Datei"));
+    file->addAction(newAction_);
+    file->addAction(openAction_);
+    file->addAction(saveAction_);
+    file->addAction(saveAsAction_);
+    file->addSeparator();
+    file->addAction(printAction_);
+    file->addSeparator();
+    file->addAction(exitAction_);
+
+    QMenu* edit = menuBar()->addMenu(U("&Bearbeiten"));
+    edit->addAction(undoAction_);
+    edit->addSeparator();
+    edit->addMenu(CreateInsertMenu());
+    edit->addAction(clipboardAction_);
+
+    QMenu* construction = menuBar()->addMenu(U("&Konstruktion"));
+    construction->addAction(EinzelschrittAction);
+    construction->addAction(redrawAction_);
+    construction->addAction(editorAction_);
+    construction->addSeparator();
+    construction->addAction(axesAction_);
+    construction->addAction(colourAction_);
+    construction->addAction(optionsAction_);
+
+    QMenu* help = menuBar()->addMenu(U("&Hilfe"));
+    help->addAction(helpContentsAction_);
+    help->addAction(helpHowToUseAction_);
+    help->addSeparator();
+    help->addAction(aboutAction_);
+}
+
+QMenu* TMainForm::CreateInsertMenu() {
+    auto* insert = new QMenu(U("Name einfügen"), this);
+    insert->setObjectName(QStringLiteral("NameEinfuegen"));
+    insert->menuAction()->setStatusTip(U("Konstruktionsbefehl einfügen"));
+    // Opening a submenu only puts the caret at the end of the command line.
+    const auto caretToEnd = [this] { Edit->end(false); };
+    connect(insert, &QMenu::aboutToShow, this, caretToEnd);
+    QMenu* sub = nullptr;
+    QString subCaption;
+    for (const InsertEntry& entry : kInsertEntries) {
+        QMenu* target = insert;
+        if (entry.menu != nullptr) {
+            if (sub == nullptr || subCaption != U(entry.menu)) {
+                subCaption = U(entry.menu);
+                sub = insert->addMenu(subCaption);
+                connect(sub, &QMenu::aboutToShow, this, caretToEnd);
+            }
+            target = sub;
+        } else {
+            sub = nullptr;
+        }
+        const QString text = U(entry.text);
+        QAction* action = target->addAction(U(entry.caption));
+        connect(action, &QAction::triggered, this, [this, text] { InsertClick(text); });
+    }
+    return insert;
+}
+
+void TMainForm::CreateToolBar() {
+    SpeedBar = new QToolBar(QStringLiteral("SpeedBar"), this);
+    SpeedBar->setObjectName(QStringLiteral("SpeedBar"));
+    SpeedBar->setMovable(false);
+    SpeedBar->setFloatable(false);
+    SpeedBar->setIconSize(QSize(20, 20));
+    SpeedBar->setFixedHeight(33);
+    SpeedBar->toggleViewAction()->setEnabled(false);
+    setContextMenuPolicy(Qt::NoContextMenu);
+    const QList<QList<QAction*>> groups = {
+        {newAction_, openAction_, saveAction_, printAction_},
+        {EinzelschrittAction, editorAction_, redrawAction_, axesAction_, colourAction_},
+        {helpContentsAction_}};
+    for (const QList<QAction*>& group : groups) {
+        if (!SpeedBar->actions().isEmpty()) SpeedBar->addSeparator();
+        for (QAction* action : group) {
+            SpeedBar->addAction(action);
+            QWidget* button = SpeedBar->widgetForAction(action);
+            button->setFixedSize(25, 25);
+            // Tool buttons have no status-line text of their own.
+            button->installEventFilter(this);
+        }
+    }
+    addToolBar(Qt::TopToolBarArea, SpeedBar);
+}
+
+void TMainForm::FormCreate() {
+    Options = LoadSettings(QFile::encodeName(settingsPath_).toStdString());
+    ShowToolbar(Options.ToolbarVisible);
+
+    messages_ = std::make_unique<GuiMessages>(services_, this, Panel1, Options);
+    Parser = std::make_unique<TParser>(*messages_);
+    Parser->Reset();
+    Parser->Axes.Visible = false;
+
+    SetColorMode(true);
+    axesAction_->setChecked(false);
+    // Hints reach Panel1 through event(): the status-tip events of menus and controls.
+    Drawing().DrawCanvas = PaintBox->DrawingCanvas();
+    SetWorldWindow(-6, -5, 6, 5);
+    Modified = false;
+    Options.ColourSetting = true;
+    colourAction_->setChecked(true);
+    Untitled = true;
+    PaintBox->SetParser(Parser.get());
+
+    resize(605, 473);
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        QRect frame(QPoint(0, 0), size());
+        frame.moveCenter(screen->availableGeometry().center());
+        move(frame.topLeft());
+    }
+    Edit->setFocus();
+}
+
+void TMainForm::ShowToolbar(bool visible) {
+    SpeedBar->setVisible(visible);
+}
+
+QStringList TMainForm::Lines() const {
+    QStringList lines;
+    lines.reserve(ListBox->count());
+    for (int i = 0; i < ListBox->count(); ++i)
+        lines.append(ListBox->item(i)->text());
+    return lines;
+}
+
+bool TMainForm::event(QEvent* e) {
+    if (e->type() == QEvent::StatusTip) {
+        ShowHint(static_cast<QStatusTipEvent*>(e)->tip());
+        return true;
+    }
+    return QMainWindow::event(e);
+}
+
+bool TMainForm::eventFilter(QObject* watched, QEvent* e) {
+    if (watched == Edit) {
+        if (e->type() == QEvent::ShortcutOverride) {
+            const auto* key = static_cast<QKeyEvent*>(e);
+            // The menu's undo wins over the line's own; F1, Escape and Enter belong to the line.
+            if (key->matches(QKeySequence::Undo)) return true;
+            if (key->key() == Qt::Key_F1 || key->key() == Qt::Key_Escape || key->key() == Qt::Key_Return ||
+                key->key() == Qt::Key_Enter) {
+                e->accept();
+                return true;
+            }
+        } else if (e->type() == QEvent::KeyPress) {
+            if (EditKeyDown(static_cast<QKeyEvent*>(e)->key())) return true;
+        }
+    } else if (e->type() == QEvent::StatusTip) {
+        ShowHint(QString());
+        return true;
+    }
+    return QMainWindow::eventFilter(watched, e);
+}
+
+void TMainForm::ShowHint(const QString& text) {
+    if (text == hint_) return;
+    hint_ = text;
+    Panel1->setText(text);
+}

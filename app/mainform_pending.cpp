@@ -1,0 +1,4 @@
+// Handlers whose real definitions come with the options dialog.
+#include "app/mainform.h"
+
+void TMainForm::OptionenClick() {}
