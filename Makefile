@@ -21,8 +21,7 @@ build: configure
 	@cmake --build $(BUILD_DIR) -j $(JOBS)
 
 run: build
-	$(BUILD_DIR)/app/lineato-batch --axes --png lineato.png examples/umkreis.con
-	@echo "Wrote lineato.png"
+	$(BUILD_DIR)/app/lineato
 
 # Every test in a normal build, then once more built with AddressSanitizer and UndefinedBehaviorSanitizer,
 # then a short run of each fuzzer with every saved crash input replayed.
