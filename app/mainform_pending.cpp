@@ -1,4 +1,3 @@
 // Handlers whose real definitions come with the options dialog.
 #include "app/mainform.h"
 
-void TMainForm::OptionenClick() {}
