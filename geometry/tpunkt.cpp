@@ -83,8 +83,9 @@ void RotateAboutOrigin(double& x, double& y, double angle) {
     else
         phi = std::atan(y / x);
 
-    double turn = angle * pi / 180;
-    if (!std::isfinite(turn)) turn = std::fmod(angle, 360.0) * pi / 180;
+    // Whole turns first (fmod is exact): added to phi, a huge turn would swallow it and every point
+    // would land on the same ray.
+    const double turn = std::fmod(angle, 360.0) * pi / 180;
     const double theta = phi + turn;
     const double nx = r * std::cos(theta);
     const double ny = r * std::sin(theta);
