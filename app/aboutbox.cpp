@@ -1,20 +1,34 @@
 #include "app/aboutbox.h"
 
 #include <QDialogButtonBox>
+#include <QFont>
 #include <QLabel>
 #include <QVBoxLayout>
 
 TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
     setWindowTitle(QStringLiteral("Info über Lineato"));
     auto* layout = new QVBoxLayout(this);
-    auto* name = new QLabel(QStringLiteral("<b>Lineato</b>"), this);
-    name->setObjectName(QStringLiteral("programName"));
-    layout->addWidget(name);
-    layout->addWidget(new QLabel(QStringLiteral("Version 1.0"), this));
-    layout->addWidget(new QLabel(
-        QStringLiteral("Konstruktionen mit Zirkel und Lineal, gesteuert durch eine kleine Befehlssprache."),
-        this));
+    layout->setSpacing(8);
+    layout->setContentsMargins(24, 16, 24, 12);
+
+    auto* name = new QLabel(QStringLiteral("Lineato"), this);
+    QFont big = name->font();
+    big.setBold(true);
+    big.setPointSizeF(big.pointSizeF() * 1.6);
+    name->setFont(big);
+    auto* version = new QLabel(QStringLiteral("Version 1.0"), this);
+    auto* what =
+        new QLabel(QStringLiteral("Konstruktionen mit Zirkel und Lineal für den Geometrieunterricht,\n"
+                                  "gesteuert durch eine kleine deutsche Befehlssprache."),
+                   this);
+    for (QLabel* label : {name, version, what}) {
+        label->setAlignment(Qt::AlignHCenter);
+        layout->addWidget(label);
+    }
+
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
+    buttons->setCenterButtons(true);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     layout->addWidget(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
 }
