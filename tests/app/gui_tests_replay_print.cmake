@@ -1,3 +1,5 @@
 # GUI tests of this area (see test_gui_* in CMakeLists.txt)
 lineato_gui_test(NAME test_printing SOURCES test_printing.cpp)
 lineato_gui_test(NAME test_replay_window SOURCES test_replay_window.cpp)
+lineato_gui_test(NAME test_replay SOURCES test_replay.cpp)
+lineato_gui_test(NAME test_printing_window SOURCES test_printing_window.cpp)

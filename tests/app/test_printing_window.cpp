@@ -1,0 +1,92 @@
+// Printing and the clipboard picture from the main window.
+#include <gtest/gtest.h>
+
+#include <QClipboard>
+#include <QFile>
+#include <QGuiApplication>
+#include <QImage>
+#include <QListWidget>
+#include <QPrinter>
+#include <QTemporaryDir>
+
+#include "app/mainform.h"
+#include "app/paintbox.h"
+#include "drawing/drawstate.h"
+#include "drawing/transform.h"
+#include "tests/app/replay_print_services.h"
+
+namespace {
+
+class PrintWindowTest : public ::testing::Test {
+protected:
+    PrintWindowTest() : form(services, dir.filePath("LINEATO.INI")) {
+        form.show();
+        for (const char* line : {"PUNKT A 0 0", "PUNKT B 5 0", "FARBE rot", "STRECKE s A B"})
+            form.ListBox->addItem(QString::fromUtf8(line));
+        form.RebuildFromList();
+    }
+
+    DrawStateGuard guard;
+    QTemporaryDir dir;
+    ScriptedServices services;
+    TMainForm form;
+};
+
+}  // namespace
+
+TEST_F(PrintWindowTest, PrintDialogToPdfPrintsAndEveryOutcomeRestoresTheScreen) {
+    Canvas* const screen = Drawing().DrawCanvas;
+    form.FarbeClick();  // screen in monochrome
+    ASSERT_FALSE(Drawing().ColorMode);
+    form.Options.PrintColour = true;
+    form.Options.PrintDoubleWidth = true;
+    form.Options.PrintCommandList = true;
+
+    const QString path = dir.filePath("druck.pdf");
+    bool busyAtDialog = true;
+    services.printDialog = [&](QPrinter& printer) {
+        busyAtDialog = Drawing().PrinterBusy;
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(path);
+        printer.setCopyCount(2);
+        return true;
+    };
+    form.FilePrint();
+    EXPECT_FALSE(busyAtDialog);
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(file.readAll().startsWith("%PDF"));
+    EXPECT_FALSE(Drawing().PrinterBusy);
+    EXPECT_FALSE(Drawing().ColorMode);
+    EXPECT_EQ(Drawing().LineWidth, 0);
+    EXPECT_EQ(Drawing().DrawCanvas, screen);
+    EXPECT_EQ(form.Parser->Objects.Count(), 3);
+
+    // Cancelled: nothing printed, the state put back all the same.
+    services.printDialog = [](QPrinter&) {
+        SetColorMode(true);  // whatever happened meanwhile
+        return false;
+    };
+    form.FilePrint();
+    EXPECT_FALSE(Drawing().ColorMode);
+    EXPECT_EQ(Drawing().DrawCanvas, screen);
+
+    // While a job runs, a second print command does nothing.
+    Drawing().PrinterBusy = true;
+    const int dialogs = services.printDialogs;
+    form.FilePrint();
+    EXPECT_EQ(services.printDialogs, dialogs);
+    Drawing().PrinterBusy = false;
+}
+
+TEST_F(PrintWindowTest, ClipboardGetsTheDrawingAreaAsShown) {
+    form.resize(700, 500);
+    QCoreApplication::processEvents();
+    const QImage shown = form.PaintBox->Image();
+    form.GrafikinZwischenablage1Click();
+    const QImage picture = QGuiApplication::clipboard()->image();
+    ASSERT_FALSE(picture.isNull());
+    const qreal ratio = form.PaintBox->devicePixelRatioF();
+    EXPECT_EQ(picture.size(), form.PaintBox->size() * ratio);
+    EXPECT_EQ(picture.convertToFormat(QImage::Format_RGB32), shown.convertToFormat(QImage::Format_RGB32));
+}
