@@ -3,6 +3,7 @@
 
 #include <QCheckBox>
 #include <QFormLayout>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -55,6 +56,14 @@ Button* MakeButton(const QString& caption, const char* name, QWidget* parent) {
     return button;
 }
 
+// Tight spacing: the dialog keeps its fixed size whatever the font.
+template <typename Layout>
+Layout* Compact(Layout* layout) {
+    layout->setContentsMargins(4, 2, 4, 2);
+    layout->setSpacing(2);
+    return layout;
+}
+
 QLineEdit* MakeBoundField(const char* name, QWidget* parent) {
     auto* field = new QLineEdit(parent);
     field->setObjectName(QString::fromLatin1(name));
@@ -105,8 +114,8 @@ TOptionenDialog::TOptionenDialog(std::unique_ptr<OptionsHost> host, QWidget* par
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                    Qt::MSWindowsFixedSizeDialogHint);
     setFixedSize(kClientWidth, kClientHeight);
-    QFont bold = font();
-    bold.setPointSize(8);
+    // Arial's narrow metrics keep the captions inside the fixed size.
+    QFont bold(QStringLiteral("Arial"), 8);
     bold.setBold(true);
     setFont(bold);
 
@@ -144,10 +153,10 @@ TOptionenDialog::~TOptionenDialog() = default;
 
 QWidget* TOptionenDialog::CreateGeneralPage() {
     auto* page = new QWidget;
-    auto* outer = new QVBoxLayout(page);
+    auto* outer = Compact(new QVBoxLayout(page));
     auto* group = new QGroupBox(QStringLiteral("Allgemein"), page);
     outer->addWidget(group);
-    auto* layout = new QVBoxLayout(group);
+    auto* layout = Compact(new QVBoxLayout(group));
 
     ToolbarBtn = MakeButton<QCheckBox>(QStringLiteral("Werkzeugleiste anzeigen"), "ToolbarBtn", group);
     layout->addWidget(ToolbarBtn);
@@ -155,7 +164,7 @@ QWidget* TOptionenDialog::CreateGeneralPage() {
     auto* bottom = new QHBoxLayout;
     layout->addLayout(bottom);
     auto* valueGroup = new QGroupBox(QStringLiteral("Wert-Anzeige"), group);
-    auto* valueLayout = new QVBoxLayout(valueGroup);
+    auto* valueLayout = Compact(new QVBoxLayout(valueGroup));
     StatusBtn = MakeButton<QRadioButton>(QStringLiteral("Statuszeile"), "StatusBtn", valueGroup);
     DialogBtn = MakeButton<QRadioButton>(QStringLiteral("Dialogbox"), "DialogBtn", valueGroup);
     valueLayout->addWidget(StatusBtn);
@@ -163,7 +172,7 @@ QWidget* TOptionenDialog::CreateGeneralPage() {
     bottom->addWidget(valueGroup);
 
     auto* listGroup = new QGroupBox(QStringLiteral("Befehlsliste"), group);
-    auto* listLayout = new QVBoxLayout(listGroup);
+    auto* listLayout = Compact(new QVBoxLayout(listGroup));
     Button1 = MakeButton<QPushButton>(QStringLiteral("Schriftart ..."), "Button1", listGroup);
     listLayout->addWidget(Button1);
     auto* widthRow = new QHBoxLayout;
@@ -188,10 +197,10 @@ QWidget* TOptionenDialog::CreateGeneralPage() {
 
 QWidget* TOptionenDialog::CreateAxesPage() {
     auto* page = new QWidget;
-    auto* outer = new QVBoxLayout(page);
+    auto* outer = Compact(new QVBoxLayout(page));
     auto* group = new QGroupBox(QStringLiteral("Achsenkreuz"), page);
     outer->addWidget(group);
-    auto* layout = new QVBoxLayout(group);
+    auto* layout = Compact(new QVBoxLayout(group));
     AutoSkalBtn = MakeButton<QRadioButton>(QStringLiteral("automatisch skalieren"), "AutoSkalBtn", group);
     FixedSkalBtn = MakeButton<QRadioButton>(QStringLiteral("fest"), "FixedSkalBtn", group);
     layout->addWidget(AutoSkalBtn);
@@ -220,34 +229,34 @@ QWidget* TOptionenDialog::CreateAxesPage() {
 
 QWidget* TOptionenDialog::CreatePrintPage() {
     auto* page = new QWidget;
-    auto* outer = new QVBoxLayout(page);
+    auto* outer = Compact(new QVBoxLayout(page));
     auto* group = new QGroupBox(QStringLiteral("Druckoptionen"), page);
     outer->addWidget(group);
-    auto* layout = new QHBoxLayout(group);
+    auto* layout = Compact(new QVBoxLayout(group));
 
+    // Colour choice in the first column, the two check boxes in the second.
     auto* printout = new QGroupBox(QStringLiteral("Ausdruck"), group);
-    auto* printoutLayout = new QVBoxLayout(printout);
+    auto* printoutLayout = Compact(new QGridLayout(printout));
     RBschwarzweiss = MakeButton<QRadioButton>(QStringLiteral("schwarz-weiß"), "RBschwarzweiss", printout);
     RBfarbig = MakeButton<QRadioButton>(QStringLiteral("farbig"), "RBfarbig", printout);
     CBRahmen = MakeButton<QCheckBox>(QStringLiteral("Rahmen um Grafik"), "CBRahmen", printout);
     Listing = MakeButton<QCheckBox>(QStringLiteral("Befehlsliste drucken"), "Listing", printout);
-    for (QWidget* control : {static_cast<QWidget*>(RBschwarzweiss), static_cast<QWidget*>(RBfarbig),
-                             static_cast<QWidget*>(CBRahmen), static_cast<QWidget*>(Listing)})
-        printoutLayout->addWidget(control);
+    printoutLayout->addWidget(RBschwarzweiss, 0, 0);
+    printoutLayout->addWidget(RBfarbig, 1, 0);
+    printoutLayout->addWidget(CBRahmen, 0, 1);
+    printoutLayout->addWidget(Listing, 1, 1);
     layout->addWidget(printout);
 
-    auto* right = new QVBoxLayout;
     auto* scaling = new QGroupBox(QStringLiteral("Skalierung"), group);
-    auto* scalingLayout = new QVBoxLayout(scaling);
+    auto* scalingLayout = Compact(new QHBoxLayout(scaling));
     RBauto = MakeButton<QRadioButton>(QStringLiteral("autmatisch"), "RBauto", scaling);
     RBmasstab = MakeButton<QRadioButton>(QStringLiteral("maßstabstreu"), "RBmasstab", scaling);
     scalingLayout->addWidget(RBauto);
     scalingLayout->addWidget(RBmasstab);
-    right->addWidget(scaling);
+    layout->addWidget(scaling);
     CBdoppelt = MakeButton<QCheckBox>(QStringLiteral("Doppelte Strichstärke"), "CBdoppelt", group);
-    right->addWidget(CBdoppelt);
-    right->addStretch();
-    layout->addLayout(right);
+    layout->addWidget(CBdoppelt);
+    layout->addStretch();
     return page;
 }
 
