@@ -11,13 +11,18 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
+#include <QSplitter>
 #include <QStackedWidget>
 #include <QTabBar>
+#include <QTemporaryDir>
+#include <QToolBar>
 #include <cmath>
+#include <functional>
 #include <memory>
 #include <vector>
 
 #include "app/guiservices.h"
+#include "app/mainform.h"
 #include "tests/support/parserfixture.h"
 
 namespace {
@@ -35,11 +40,12 @@ public:
         return fontAnswer;
     }
     bool ExecPrintDialog(QWidget*, QPrinter&) override { return false; }
-    int ExecDialog(QDialog&) override { return 0; }
+    int ExecDialog(QDialog& dialog) override { return driver ? driver(dialog) : 0; }
 
     std::vector<QString> errors;
     std::vector<QFont> fontDialogStarts;
     std::optional<QFont> fontAnswer;
+    std::function<int(QDialog&)> driver;  // plays the user of a modal dialog
 };
 
 class FakeWindow : public OptionsHost {
@@ -124,6 +130,7 @@ TEST_F(OptionsDialogTest, OpeningShowsTheStateWithoutChangingIt) {
     EXPECT_EQ(dialog->TabSet->count(), 3);
     EXPECT_EQ(dialog->TabSet->tabText(2), "Drucken");
     EXPECT_EQ(dialog->Notebook->currentIndex(), 0);
+    EXPECT_EQ(dialog->focusWidget(), dialog->OKBtn);
     dialog->TabSet->setCurrentIndex(1);
     EXPECT_EQ(dialog->Notebook->currentIndex(), 1);
 
@@ -300,4 +307,44 @@ TEST_F(OptionsDialogTest, BoundsWithoutWidthOrHeightShowTheErrorOnceAndNeverReac
     }
     // The one valid but narrow window did take effect; the degenerate ones kept a usable transform.
     EXPECT_NE(Drawing().XScale, xscale);
+}
+
+TEST(OptionsDialogInWindow, TheMenuEntryOpensOneDialogActingOnTheWindow) {
+    DrawStateGuard guard;
+    QTemporaryDir dir;
+    RecordingServices services;
+    TMainForm form(services, dir.filePath(QStringLiteral("LINEATO.INI")));
+    form.show();
+    const int width = form.Splitter1->sizes().front();
+
+    services.driver = [](QDialog& shown) {
+        auto& options = dynamic_cast<TOptionenDialog&>(shown);
+        options.show();
+        options.ToolbarBtn->click();
+        options.SpinEdit1->stepUp();
+        options.StatusBtn->click();
+        options.OKBtn->click();
+        return options.result();
+    };
+    form.OptionenClick();
+    ASSERT_NE(form.OptionenDialog, nullptr);
+    EXPECT_EQ(form.OptionenDialog->parent(), &form);
+    EXPECT_FALSE(form.SpeedBar->isVisible());
+    EXPECT_FALSE(form.Options.ToolbarVisible);
+    EXPECT_TRUE(form.Options.ValueInStatusLine);
+    EXPECT_EQ(form.Splitter1->sizes().front(), (width / 10 + 1) * 10);
+
+    TOptionenDialog* first = form.OptionenDialog;
+    services.driver = [](QDialog& shown) {
+        auto& options = dynamic_cast<TOptionenDialog&>(shown);
+        options.show();
+        options.ToolbarBtn->click();
+        options.SpinEdit1->stepUp();
+        options.CancelBtn->click();
+        return options.result();
+    };
+    form.OptionenClick();
+    EXPECT_EQ(form.OptionenDialog, first);
+    EXPECT_FALSE(form.SpeedBar->isVisible());
+    EXPECT_EQ(form.Splitter1->sizes().front(), (width / 10 + 1) * 10);
 }
