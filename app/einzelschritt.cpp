@@ -121,14 +121,13 @@ void TEinzelSchritt::Build() {
 
     Panel2 = new QWidget(this);
     auto* speedRow = new QHBoxLayout(Panel2);
-    speedRow->setContentsMargins(4, 2, 4, 2);
+    speedRow->setContentsMargins(4, 6, 4, 6);
     VeloBar = new QScrollBar(Qt::Horizontal, Panel2);
     VeloBar->setRange(0, kMaxSpeed);
     VeloBar->setPageStep(kSpeedPage);
     VeloBar->setValue(kInitialSpeed);
     speedRow->addWidget(VeloBar);
     layout->addWidget(Panel2);
-    layout->addStretch(1);
 
     Timer1 = new QTimer(this);
 
@@ -149,7 +148,7 @@ void TEinzelSchritt::FormCreate() {
     GoButton->setChecked(false);
     SchrittButton->setEnabled(true);
     Panel2->hide();
-    setFixedSize(kWidth, kSingleStepHeight);
+    setFixedSize(kWidth, kSingleStepHeight - kCaptionAllowance);
     // With Go released, moving the bar only sets the interval.
     VeloBar->setValue(kInitialSpeed);
 }
@@ -162,7 +161,7 @@ void TEinzelSchritt::GoButtonClick() {
     // A second press keeps the automatic replay running.
     GoButton->setChecked(true);
     SchrittButton->setEnabled(false);
-    setFixedSize(kWidth, kAutomaticHeight);
+    setFixedSize(kWidth, kAutomaticHeight - kCaptionAllowance);
     Panel2->show();
     // At position 0 the timer waits until the bar is moved off 0.
     if (VeloBar->value() > 0 && !Timer1->isActive()) Timer1->start();

@@ -30,9 +30,11 @@ public:
     TEinzelSchritt(std::unique_ptr<ReplayHost> host, QWidget* parent = nullptr);
     ~TEinzelSchritt() override;
 
-    // Heights of the window in its two states: button row only, and with the speed row.
+    // Outer heights of the window in its two states, button row only and with the speed row, for a
+    // frame whose caption and borders take kCaptionAllowance pixels; the client area is that much less.
     static constexpr int kSingleStepHeight = 60;
     static constexpr int kAutomaticHeight = 90;
+    static constexpr int kCaptionAllowance = 27;
     static constexpr int kWidth = 120;
 
     QWidget* Panel1;
