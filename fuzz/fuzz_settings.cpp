@@ -1,0 +1,129 @@
+// The settings file on arbitrary bytes: the INI text survives unchanged, loading never fails, and a save
+// gives back what was saved while keeping every foreign line.
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <string_view>
+#include <system_error>
+#include <utility>
+#include <vector>
+
+#include "app/inifile.h"
+#include "app/settings.h"
+
+namespace {
+
+[[noreturn]] void Fail(const char* what) {
+    std::fprintf(stderr, "invariant broken: %s\n", what);
+    std::abort();
+}
+
+// One scratch directory per fuzzing process, removed at exit.
+struct ScratchDirectory {
+    ScratchDirectory()
+        : dir(std::filesystem::temp_directory_path() / ("lineato-fuzz-" + std::to_string(::getpid()))) {
+        std::filesystem::create_directories(dir);
+    }
+    ~ScratchDirectory() {
+        std::error_code ignored;
+        std::filesystem::remove_all(dir, ignored);
+    }
+    std::filesystem::path dir;
+};
+
+const std::string& ScratchPath() {
+    static const ScratchDirectory scratch;
+    static const std::string path = (scratch.dir / "LINEATO.INI").string();
+    return path;
+}
+
+void WriteBytes(const std::string& path, std::string_view bytes) {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    if (!out) Fail("cannot write the scratch file");
+}
+
+std::vector<std::string> Lines(std::string_view text) {
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    while (start < text.size()) {
+        std::size_t end = text.find('\n', start);
+        if (end == std::string_view::npos) end = text.size();
+        lines.emplace_back(text.substr(start, end - start));
+        start = end + 1;
+    }
+    return lines;
+}
+
+// Length of the longest common subsequence of two line lists; the line ends may differ.
+std::size_t CommonLines(const std::vector<std::string>& a, const std::vector<std::string>& b) {
+    auto same = [](std::string_view x, std::string_view y) {
+        if (!x.empty() && x.back() == '\r') x.remove_suffix(1);
+        if (!y.empty() && y.back() == '\r') y.remove_suffix(1);
+        return x == y;
+    };
+    std::vector<std::size_t> previous(b.size() + 1, 0), current(b.size() + 1, 0);
+    for (const std::string& line : a) {
+        for (std::size_t j = 0; j < b.size(); ++j)
+            current[j + 1] = same(line, b[j]) ? previous[j] + 1 : std::max(previous[j + 1], current[j]);
+        std::swap(previous, current);
+    }
+    return previous[b.size()];
+}
+
+// The nine options from some bits of the input, so that every combination gets saved.
+Settings SettingsFrom(std::string_view bytes) {
+    unsigned bits = 0;
+    for (unsigned char c : bytes)
+        bits = bits * 31 + c;
+    Settings s;
+    bool* fields[] = {&s.ColourSetting,     &s.AxesSetting,      &s.ToolbarVisible,
+                      &s.ValueInStatusLine, &s.PrintColour,      &s.PrintFixedScale,
+                      &s.PrintDoubleWidth,  &s.PrintCommandList, &s.PrintFrame};
+    for (bool* field : fields) {
+        *field = bits & 1;
+        bits >>= 1;
+    }
+    return s;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const std::string_view bytes(reinterpret_cast<const char*>(data), size);
+
+    // Reading and writing back without a change keeps the text byte for byte.
+    IniFile ini(bytes);
+    if (ini.Text() != bytes) Fail("IniFile changed an untouched text");
+    const std::string foreignBefore = ini.Read("Fremd", "Schluessel", "\x01");
+    const std::string foreignInOptions = ini.Read("Optionen", "Fremd", "\x01");
+
+    const std::string& path = ScratchPath();
+    WriteBytes(path, bytes);
+    (void)LoadSettings(path);
+
+    const Settings wanted = SettingsFrom(bytes);
+    if (!SaveSettings(path, wanted)) Fail("SaveSettings failed on a writable file");
+    if (!(LoadSettings(path) == wanted)) Fail("load after save differs from what was saved");
+
+    const auto saved = ReadFileBytes(path);
+    if (!saved) Fail("saved file unreadable");
+    const IniFile after(*saved);
+    if (after.Read("Fremd", "Schluessel", "\x01") != foreignBefore) Fail("foreign section changed");
+    if (after.Read("Optionen", "Fremd", "\x01") != foreignInOptions) Fail("foreign key changed");
+
+    // Every old line is still there, in order, apart from at most the nine key lines that were rewritten.
+    if (CommonLines(Lines(bytes), Lines(*saved)) + 9 < Lines(bytes).size()) Fail("a save lost foreign lines");
+
+    // A second save of the same options changes nothing.
+    if (!SaveSettings(path, wanted)) Fail("second save failed");
+    if (ReadFileBytes(path) != saved) Fail("saving the same options twice changed the file");
+    return 0;
+}
