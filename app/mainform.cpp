@@ -82,8 +82,10 @@ TMainForm::TMainForm(GuiServices& services, const QString& settingsPath, QWidget
 }
 
 TMainForm::~TMainForm() {
-    // The drawing canvas dies with the drawing area; nothing may draw on it afterwards.
+    // The drawing canvas dies with the drawing area; nothing may draw on it afterwards. The interpreter
+    // goes before its message sink.
     PaintBox->SetParser(nullptr);
+    Parser.reset();
 }
 
 void TMainForm::CreateControls() {

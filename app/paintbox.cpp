@@ -61,9 +61,6 @@ void TPaintBox::MakeImage() {
     const int w = std::max(1, width());
     const int h = std::max(1, height());
     const double ratio = devicePixelRatioF();
-    Canvas* old = canvas_.get();
-    const bool wasScreen = old == nullptr || Drawing().DrawCanvas == old;
-    canvas_.reset();
     if (painter_.isActive()) painter_.end();
 
     image_ = QImage(static_cast<int>(std::ceil(w * ratio)), static_cast<int>(std::ceil(h * ratio)),
@@ -75,10 +72,18 @@ void TPaintBox::MakeImage() {
     image_.setDotsPerMeterY(dotsPerMeter);
     image_.fill(Qt::white);
     painter_.begin(&image_);
+    painter_.setRenderHint(QPainter::Antialiasing, false);
+    painter_.setRenderHint(QPainter::TextAntialiasing, true);
+
     const DeviceRect area{0, 0, w, h};
-    canvas_ = std::make_unique<PaintBoxCanvas>(&painter_, area, this);
-    // While printing or copying, the drawing canvas points elsewhere; it is put back by that code.
-    if (wasScreen) Drawing().DrawCanvas = canvas_.get();
+    // The canvas lives as long as the widget, so that a drawing canvas saved elsewhere (printing,
+    // clipboard) stays valid across a resize; only its painter moves to the new image.
+    if (!canvas_) {
+        canvas_ = std::make_unique<PaintBoxCanvas>(&painter_, area, this);
+        Drawing().DrawCanvas = canvas_.get();
+    } else {
+        canvas_->SetClipRect(area);
+    }
     Drawing().ScreenRect = area;
 }
 

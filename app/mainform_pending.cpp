@@ -1,2 +1,0 @@
-// Handlers whose real definitions come with the options dialog.
-#include "app/mainform.h"
