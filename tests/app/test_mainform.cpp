@@ -238,6 +238,16 @@ TEST_F(MainFormTest, DrawingAreaFollowsTheInterpreterAndDescribesObjects) {
     EXPECT_EQ(form->Panel1->text(), "Punkt Z hat die Koordinaten ( 1.00/ 1.00)");
     EXPECT_EQ(form->PaintBox->cursor().shape(), Qt::ArrowCursor);
 
+    // Ctrl+Z in the command line is the menu's undo, not the line's own.
+    form->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    form->Edit->setFocus();
+    form->Edit->setText("abc");
+    QTest::keyClick(form->Edit, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(form->ListBox->count(), 0);
+    EXPECT_EQ(form->Edit->text(), "abc");
+    Type("PUNKT Z 1 1");
+
     // A resize makes a new image of the new size with the construction drawn again.
     form->resize(form->width() + 80, form->height() + 40);
     QApplication::processEvents();
