@@ -61,10 +61,11 @@ void TMainForm::FileOpen() {
     FileName = path;
     ShowFileName(path);
 
-    // A directory, a vanished or an unreadable file all end here, before the list is touched.
+    // A directory, a vanished or an unreadable file all end here, before the list is touched; so does
+    // anything but a regular file, since a pipe or a device could block or never end.
     QFile file(path);
     QByteArray bytes;
-    if (!QFileInfo(path).isDir() && file.open(QIODevice::ReadOnly)) {
+    if (QFileInfo(path).isFile() && file.open(QIODevice::ReadOnly)) {
         bytes = file.readAll();
         if (file.error() != QFileDevice::NoError) file.close();
     }

@@ -3,6 +3,7 @@
 #include <fcntl.h>
 #include <linux/fs.h>
 #include <sys/ioctl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <QAction>
@@ -378,7 +379,9 @@ TEST_F(MainFormTest, OpenStopsAtTheRejectedLineAndReportsUnreadableFiles) {
     form->FileSave();
     EXPECT_EQ(services.saveDialogs, 1);  // asks for a name; cancelled, nothing written
 
-    for (const QString& unreadable : {dir.path(), dir.filePath("vanished.con")}) {
+    const QString fifo = dir.filePath("pipe.con");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    for (const QString& unreadable : {dir.path(), dir.filePath("vanished.con"), fifo}) {
         services.errors.clear();
         Open(unreadable);
         EXPECT_EQ(services.errors, QStringList{"Cannot open file " + unreadable + "."});
