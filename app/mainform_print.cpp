@@ -15,7 +15,7 @@
 void TMainForm::FilePrint() {
     if (Drawing().PrinterBusy) return;
     // Cancelled, printed or failed: the screen gets its drawing state back.
-    ScreenDrawingRestorer restore;
+    ScreenDrawingRestorer restore([this] { return PaintBox->DrawingCanvas(); });
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(kPrintJobTitle);
     if (!Services().ExecPrintDialog(this, printer)) return;

@@ -119,16 +119,22 @@ QPainter* PrinterTarget::BeginJob(const QString& title, QSizeF& printableMm) {
     return BeginPage(painter_, printer_, printableMm) ? &painter_ : nullptr;
 }
 
-ScreenDrawingRestorer::ScreenDrawingRestorer() : saved_(Drawing()) {}
+ScreenDrawingRestorer::ScreenDrawingRestorer(std::function<Canvas*()> screenCanvas)
+    : saved_(Drawing()), screenCanvas_(std::move(screenCanvas)) {}
 
 ScreenDrawingRestorer::~ScreenDrawingRestorer() {
     DrawState& state = Drawing();
-    // The world window stays as printing widened it; the scales follow the screen area again.
+    // The world window stays as printing widened it; the scales follow the screen area again. The
+    // screen area itself may have changed meanwhile and stays as it is now.
     const double xmin = state.XMin;
     const double ymin = state.YMin;
     const double xmax = state.XMax;
     const double ymax = state.YMax;
+    const DeviceRect screen = state.ScreenRect;
     state = saved_;
+    state.ScreenRect = screen;
     state.LineWidth = 0;
+    state.PrinterBusy = false;
+    if (screenCanvas_) state.DrawCanvas = screenCanvas_();
     SetWorldWindow(xmin, ymin, xmax, ymax);
 }

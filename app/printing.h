@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <QSizeF>
 #include <QString>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -68,16 +69,20 @@ private:
 };
 
 // Puts the screen's drawing state back when it leaves scope, whatever happened in between: the world
-// window as it now stands (widened again for the screen area), the colour mode and canvas that were
-// current at construction, LineWidth 0. Should the screen area have no size, the whole earlier state
-// comes back.
+// window as it now stands (widened again for the screen area), the colour mode that was current at
+// construction, LineWidth 0, and the screen's canvas. Should the screen area have no size, the earlier
+// transform comes back too.
 class ScreenDrawingRestorer {
 public:
-    ScreenDrawingRestorer();
+    // screenCanvas names the screen's canvas at the time of restoring: the drawing area makes a new
+    // one when it is resized, which can happen while the print dialog is open. Without it, the canvas
+    // current at construction comes back.
+    explicit ScreenDrawingRestorer(std::function<Canvas*()> screenCanvas = {});
     ~ScreenDrawingRestorer();
     ScreenDrawingRestorer(const ScreenDrawingRestorer&) = delete;
     ScreenDrawingRestorer& operator=(const ScreenDrawingRestorer&) = delete;
 
 private:
     DrawState saved_;
+    std::function<Canvas*()> screenCanvas_;
 };

@@ -62,14 +62,18 @@ TEST_F(PrintWindowTest, PrintDialogToPdfPrintsAndEveryOutcomeRestoresTheScreen) 
     EXPECT_EQ(Drawing().DrawCanvas, screen);
     EXPECT_EQ(form.Parser->Objects.Count(), 3);
 
-    // Cancelled: nothing printed, the state put back all the same.
-    services.printDialog = [](QPrinter&) {
-        SetColorMode(true);  // whatever happened meanwhile
+    // Cancelled: nothing printed, the state put back all the same, also when the drawing area was
+    // resized behind the dialog and its old canvas is gone.
+    services.printDialog = [&](QPrinter&) {
+        SetColorMode(true);
+        form.resize(form.width() + 50, form.height() + 40);
+        QCoreApplication::processEvents();
         return false;
     };
     form.FilePrint();
     EXPECT_FALSE(Drawing().ColorMode);
-    EXPECT_EQ(Drawing().DrawCanvas, screen);
+    EXPECT_EQ(Drawing().DrawCanvas, form.PaintBox->DrawingCanvas());
+    EXPECT_EQ(Drawing().ScreenRect.Width(), form.PaintBox->width());
 
     // While a job runs, a second print command does nothing.
     Drawing().PrinterBusy = true;
