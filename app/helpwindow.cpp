@@ -3,6 +3,7 @@
 #include <QHBoxLayout>
 #include <QPointer>
 #include <QPushButton>
+#include <QShortcut>
 #include <QTextBrowser>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -58,6 +59,8 @@ public:
         connect(browser_, &QTextBrowser::backwardAvailable, back, &QPushButton::setEnabled);
         connect(browser_, &QTextBrowser::forwardAvailable, forward, &QPushButton::setEnabled);
         connect(close, &QPushButton::clicked, this, &QWidget::close);
+        connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this,
+                &QWidget::close);
     }
 
     void Show(const QUrl& page) {
