@@ -1,6 +1,7 @@
 #include "app/paintbox.h"
 
 #include <QMouseEvent>
+#include <QWindow>
 #include <algorithm>
 #include <cmath>
 
@@ -104,6 +105,24 @@ void TPaintBox::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     MakeImage();
     Repaint();
+}
+
+void TPaintBox::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    QWindow* window = this->window()->windowHandle();
+    if (followsScreen_ || window == nullptr) return;
+    followsScreen_ = true;
+    // On a screen with another pixel ratio the image is made anew, so that lines stay crisp.
+    connect(window, &QWindow::screenChanged, this, [this] {
+        if (!qFuzzyCompare(image_.devicePixelRatio(), devicePixelRatioF())) {
+            MakeImage();
+            Repaint();
+        }
+    });
+    if (!qFuzzyCompare(image_.devicePixelRatio(), devicePixelRatioF())) {
+        MakeImage();
+        Repaint();
+    }
 }
 
 void TPaintBox::mouseMoveEvent(QMouseEvent* event) {

@@ -33,6 +33,7 @@ signals:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
 
 private:
@@ -40,6 +41,7 @@ private:
     void MakeImage();
 
     TParser* parser_ = nullptr;
+    bool followsScreen_ = false;
     QImage image_;
     QPainter painter_;
     std::unique_ptr<PaintBoxCanvas> canvas_;
