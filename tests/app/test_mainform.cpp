@@ -258,6 +258,17 @@ TEST_F(MainFormTest, DrawingAreaFollowsTheInterpreterAndDescribesObjects) {
     EXPECT_EQ(image.pixelColor(0, 0), QColor(Qt::white));
 }
 
+TEST_F(MainFormTest, ValueGoesToAnInformationBoxOrTheStatusLine) {
+    Type(U("PUNKT Ä 1 2"));
+    Type(U("WERT Ä"));
+    ASSERT_EQ(services.infos.size(), 1);
+    EXPECT_TRUE(services.infos[0].contains(U("Ä"))) << services.infos[0].toStdString();
+    form->Options.ValueInStatusLine = true;
+    Type(U("WERT Ä"));
+    EXPECT_EQ(services.infos.size(), 1);
+    EXPECT_EQ(form->Panel1->text(), services.infos[0]);
+}
+
 TEST_F(MainFormTest, UndoDownToEmpty) {
     Type("PUNKT A 0 0");
     Type("PUNKT B 4 0");
