@@ -59,95 +59,103 @@ std::string_view UpToLineBreak(std::string_view text) {
 
 }  // namespace
 
-IniFile::IniFile(std::string_view text) {
-    while (!text.empty()) {
-        const std::size_t newline = text.find('\n');
-        if (newline == kNone) {
-            lines_.push_back({std::string(text), ""});
-            break;
-        }
-        std::size_t end = newline;
-        if (end > 0 && text[end - 1] == '\r') --end;
-        lines_.push_back(
-            {std::string(text.substr(0, end)), std::string(text.substr(end, newline + 1 - end))});
-        text.remove_prefix(newline + 1);
-    }
+IniFile::Line IniFile::LineAt(std::size_t begin) const {
+    const std::size_t newline = text_.find('\n', begin);
+    if (newline == kNone) return {begin, text_.size(), text_.size()};
+    const std::size_t end = (newline > begin && text_[newline - 1] == '\r') ? newline - 1 : newline;
+    return {begin, end, newline + 1};
 }
 
-std::string IniFile::Text() const {
-    std::string text;
-    for (const Line& line : lines_) {
-        text += line.content;
-        text += line.ending;
-    }
-    return text;
+std::string_view IniFile::Content(const Line& line) const {
+    return std::string_view(text_).substr(line.begin, line.end - line.begin);
+}
+
+// Both searches jump from one "[" or "=" to the next instead of visiting every line, and continue after
+// the line they looked at, so that every byte is looked at a bounded number of times.
+
+std::size_t IniFile::LineStart(std::size_t offset) const {
+    const std::size_t newline = offset == 0 ? kNone : text_.rfind('\n', offset - 1);
+    return newline == kNone ? 0 : newline + 1;
 }
 
 IniFile::SectionRange IniFile::FindSection(std::string_view section) const {
-    for (std::size_t i = 0; i < lines_.size(); ++i) {
-        const auto name = SectionName(lines_[i].content);
-        if (!name || !NamesEqual(*name, section)) continue;
-        std::size_t end = i + 1;
-        while (end < lines_.size() && !SectionName(lines_[end].content))
-            ++end;
-        return {i + 1, end};
+    SectionRange range;
+    for (std::size_t pos = text_.find('['); pos != kNone; pos = text_.find('[', pos)) {
+        const Line line = LineAt(LineStart(pos));
+        pos = line.next;
+        const auto name = SectionName(Content(line));
+        if (!name) continue;
+        if (range.found) {
+            range.end = line.begin;
+            return range;
+        }
+        if (NamesEqual(*name, section)) {
+            range.found = true;
+            range.begin = line.next;
+        }
     }
-    return {kNone, kNone};
+    range.end = text_.size();
+    return range;
 }
 
-std::size_t IniFile::FindKey(const SectionRange& range, std::string_view key) const {
-    if (range.begin == kNone) return kNone;
-    for (std::size_t i = range.begin; i < range.end; ++i) {
-        const std::string_view content = lines_[i].content;
+std::optional<IniFile::Line> IniFile::FindKey(const SectionRange& range, std::string_view key) const {
+    if (!range.found) return std::nullopt;
+    for (std::size_t pos = text_.find('=', range.begin); pos < range.end; pos = text_.find('=', pos)) {
+        const Line line = LineAt(LineStart(pos));
+        pos = line.next;
+        const std::string_view content = Content(line);
         if (IsComment(content)) continue;
-        const std::size_t equals = content.find('=');
-        if (equals != kNone && NamesEqual(Trim(content.substr(0, equals)), key)) return i;
+        if (NamesEqual(Trim(content.substr(0, content.find('='))), key)) return line;
     }
-    return kNone;
+    return std::nullopt;
 }
 
 std::string IniFile::Read(std::string_view section, std::string_view key, std::string_view fallback) const {
-    const std::size_t index = FindKey(FindSection(section), key);
-    if (index == kNone) return std::string(fallback.substr(0, kMaxIniValueLength));
-    const std::string_view content = lines_[index].content;
+    const auto line = FindKey(FindSection(section), key);
+    if (!line) return std::string(fallback.substr(0, kMaxIniValueLength));
+    const std::string_view content = Content(*line);
     const std::string_view value = Trim(content.substr(content.find('=') + 1));
     return std::string(value.substr(0, kMaxIniValueLength));
 }
 
-std::string IniFile::NewLineEnding() const {
-    for (const Line& line : lines_)
-        if (!line.ending.empty()) return line.ending;
-    return "\r\n";
+std::string IniFile::LineEnding() const {
+    const std::size_t newline = text_.find('\n');
+    if (newline == kNone) return "\r\n";
+    return (newline > 0 && text_[newline - 1] == '\r') ? "\r\n" : "\n";
 }
 
-void IniFile::InsertLine(std::size_t index, std::string content) {
-    const std::string ending = NewLineEnding();
-    if (index > 0 && lines_[index - 1].ending.empty()) lines_[index - 1].ending = ending;
-    lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(index), Line{std::move(content), ending});
+void IniFile::InsertLine(std::size_t offset, std::string_view content) {
+    const std::string ending = LineEnding();
+    std::string line(content);
+    line += ending;
+    // A last line without its line end gets one before anything follows it.
+    if (offset == text_.size() && !text_.empty() && text_.back() != '\n') line.insert(0, ending);
+    text_.insert(offset, line);
 }
 
 void IniFile::Write(std::string_view section, std::string_view key, std::string_view value) {
     section = UpToLineBreak(section);
     key = UpToLineBreak(key);
     value = UpToLineBreak(value);
-    std::string line = std::string(key) + "=" + std::string(value);
+    const std::string line = std::string(key) + "=" + std::string(value);
 
     const SectionRange range = FindSection(section);
-    if (range.begin == kNone) {
-        InsertLine(lines_.size(), "[" + std::string(section) + "]");
-        InsertLine(lines_.size(), std::move(line));
+    if (!range.found) {
+        InsertLine(text_.size(), "[" + std::string(section) + "]");
+        InsertLine(text_.size(), line);
         return;
     }
-    const std::size_t index = FindKey(range, key);
-    if (index != kNone) {
-        lines_[index].content = std::move(line);
+    if (const auto found = FindKey(range, key)) {
+        text_.replace(found->begin, found->end - found->begin, line);
         return;
     }
     // After the section's last non-blank line, so that a blank line before the next section stays there.
-    std::size_t insertAt = range.end;
-    while (insertAt > range.begin && Trim(lines_[insertAt - 1].content).empty())
-        --insertAt;
-    InsertLine(insertAt, std::move(line));
+    std::size_t last = range.end;
+    while (last > range.begin &&
+           (IsBlank(text_[last - 1]) || text_[last - 1] == '\r' || text_[last - 1] == '\n'))
+        --last;
+    const std::size_t insertAt = last == range.begin ? range.begin : LineAt(LineStart(last - 1)).next;
+    InsertLine(insertAt, line);
 }
 
 std::optional<std::string> ReadFileBytes(const std::string& path) {

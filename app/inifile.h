@@ -1,7 +1,7 @@
 // A small reader and writer of initialisation files ("[Section]" lines and "key=value" lines), without Qt.
 //
-// The text is kept as bytes (Windows-1252 in practice) and line by line, so that a write changes only the
-// one line it concerns and every other line, comments and foreign sections included, stays byte-exact.
+// The text is kept as bytes (Windows-1252 in practice); a write changes only the one line it concerns, and
+// every other line, comments and foreign sections included, stays byte-exact.
 // Rules, as the platform's profile functions have them:
 // - Section and key names are matched without regard to ASCII letter case; other bytes match exactly.
 // - Blanks and tabs around a section name, a key name and a value are ignored when reading and matching.
@@ -15,43 +15,50 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <vector>
 
 inline constexpr std::size_t kMaxIniValueLength = 2047;
 
 class IniFile {
 public:
     IniFile() = default;
-    // Splits text into lines; any byte sequence is accepted.
-    explicit IniFile(std::string_view text);
+    // Takes the text as it is; any byte sequence is accepted.
+    explicit IniFile(std::string_view text) : text_(text) {}
 
     // The value of key in section, or fallback when the section or the key is missing.
     std::string Read(std::string_view section, std::string_view key, std::string_view fallback) const;
     // Sets key in section to value, adding the section (at the end) or the key (after the section's last
-    // non-blank line) when missing. A matching key line is replaced by "key=value".
+    // non-blank line) when missing. A matching key line is replaced by "key=value"; new lines take the
+    // file's first line end, or CR LF.
     void Write(std::string_view section, std::string_view key, std::string_view value);
 
-    // The whole text, with the line ends each line had.
-    std::string Text() const;
+    const std::string& Text() const { return text_; }
 
 private:
+    // The text is kept whole and scanned for each access, so that even a huge file of empty lines
+    // costs no more memory than its bytes.
     struct Line {
-        std::string content;  // without the line end
-        std::string ending;   // "\r\n", "\n" or empty for a last line without one
+        std::size_t begin;  // first byte of the line
+        std::size_t end;    // end of the content, before "\r\n" or "\n"
+        std::size_t next;   // first byte of the next line
     };
-    // Index range [begin, end) of the lines after the header of the first matching section; begin is
-    // npos when there is no such section.
+    Line LineAt(std::size_t begin) const;
+    std::size_t LineStart(std::size_t offset) const;  // of the line holding offset
+    std::string_view Content(const Line& line) const;
+    // The lines after the header of the first matching section: [begin, end) in bytes; found is false
+    // when there is no such section.
     struct SectionRange {
-        std::size_t begin;
-        std::size_t end;
+        bool found = false;
+        std::size_t begin = 0;
+        std::size_t end = 0;
     };
     SectionRange FindSection(std::string_view section) const;
-    // Index of the first key line of key in range, or npos.
-    std::size_t FindKey(const SectionRange& range, std::string_view key) const;
-    std::string NewLineEnding() const;
-    void InsertLine(std::size_t index, std::string content);
+    // The first key line of key in range, if any.
+    std::optional<Line> FindKey(const SectionRange& range, std::string_view key) const;
+    std::string LineEnding() const;
+    // Inserts content plus a line end at offset, the start of a line or the end of the text.
+    void InsertLine(std::size_t offset, std::string_view content);
 
-    std::vector<Line> lines_;
+    std::string text_;
 };
 
 // The file's bytes; nullopt when it cannot be opened or read. A missing file is nullopt too; tell the two

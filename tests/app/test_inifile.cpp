@@ -84,4 +84,12 @@ TEST(IniFile, AnyBytesSurviveParsingAndWriting) {
         file.Write("Drucker", "Rahmen", "0");
         EXPECT_EQ(file.Read("drucker", "RAHMEN", "d"), "0");
     }
+    // Long lines full of the characters the searches look for must stay linear, not quadratic.
+    for (const std::string& bytes :
+         {std::string(4 << 20, '['), "[Drucker]\n" + std::string(4 << 20, '='), std::string(4 << 20, '\n')}) {
+        IniFile file(bytes);
+        file.Write("Drucker", "Rahmen", "0");
+        EXPECT_EQ(file.Read("Drucker", "Rahmen", "d"), "0");
+        EXPECT_EQ(file.Text().compare(0, bytes.size(), bytes), 0);
+    }
 }
