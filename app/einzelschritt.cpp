@@ -1,6 +1,7 @@
 // TEinzelSchritt: button row (step, go, cancel), speed row, and the timer that drives the timed replay.
 #include "app/einzelschritt.h"
 
+#include <QCoreApplication>
 #include <QFont>
 #include <QHBoxLayout>
 #include <QIcon>
@@ -191,6 +192,13 @@ void TEinzelSchritt::CancelButtonClick() {
 void TEinzelSchritt::done(int result) {
     Timer1->stop();
     QDialog::done(result);
+}
+
+bool TEinzelSchritt::event(QEvent* event) {
+    // Status tips stop at their own window; the status line is the parent's.
+    if (event->type() == QEvent::StatusTip && parentWidget() != nullptr)
+        return QCoreApplication::sendEvent(parentWidget(), event);
+    return QDialog::event(event);
 }
 
 void TEinzelSchritt::showEvent(QShowEvent* event) {

@@ -57,6 +57,8 @@ public:
     void done(int result) override;
 
 protected:
+    // Hints of the buttons go on to the main window's status line.
+    bool event(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
     // Every typed character acts like the step button.

@@ -3,6 +3,8 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QEnterEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QScrollBar>
@@ -89,11 +91,17 @@ TEST_F(ReplayTest, EmptyListClearsTheAreaAndTheFirstStepCloses) {
     form.Achsenkreuz1Click();
     ASSERT_FALSE(AllWhite(form.PaintBox->Image()));
     bool pressedDuringReplay = false;
+    QString hint;
     Replay([&](TEinzelSchritt& window) {
         pressedDuringReplay = form.EinzelschrittAction->isChecked();
+        // Resting the mouse on a button shows its hint in the main window's status line.
+        QEnterEvent enter(QPointF(2, 2), QPointF(2, 2), QPointF(2, 2));
+        QCoreApplication::sendEvent(window.CancelButton, &enter);
+        hint = form.Panel1->text();
         window.SchrittButton->click();
     });
     EXPECT_TRUE(pressedDuringReplay);
+    EXPECT_EQ(hint, "Abbrechen");
     EXPECT_TRUE(services.closedByScript);
     EXPECT_EQ(Count(), 0);
     EXPECT_TRUE(AllWhite(form.PaintBox->Image()));
