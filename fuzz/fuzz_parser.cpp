@@ -1,11 +1,16 @@
 // Feeds arbitrary command lines to the interpreter in the window's start state and checks, after every
 // line, that the construction and the world window stay finite and consistent.
+#include <algorithm>
+#include <cctype>
+#include <cmath>
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 #include "drawing/drawstate.h"
 #include "drawing/nullcanvas.h"
@@ -45,6 +50,35 @@ constexpr char kToggleAxes = '\x01';
 // A line of this single byte switches the colour mode and refits the view.
 constexpr char kToggleColorAndFit = '\x02';
 
+// Drawing areas the window can have: normal, a single pixel, minimised to nothing, a thin strip.
+constexpr DeviceRect kAreas[] = {{0, 0, 640, 480}, {0, 0, 1, 1}, {0, 0, 0, 0}, {0, 0, 3000, 20}};
+
+bool IsTurn(std::string_view line) {
+    constexpr std::string_view word = "DREHE ";
+    if (line.size() < word.size()) return false;
+    for (std::size_t i = 0; i < word.size(); ++i)
+        if (std::toupper(static_cast<unsigned char>(line[i])) != word[i]) return false;
+    return true;
+}
+
+// A turn about the origin keeps every point's distance from it and from its neighbour in the list.
+void CheckTurnKeepsShape(const TParser& parser, const std::vector<std::pair<double, double>>& before,
+                         std::string_view line) {
+    // Points within 1e-5 of the y axis are turned as if on it, which moves them by up to about 2e-5.
+    auto near = [](double a, double b) { return std::fabs(a - b) <= 1e-4 + 1e-9 * std::max(a, b); };
+    for (std::size_t i = 0; i < before.size(); ++i) {
+        const TPunkt* p = parser.Objects.Item(static_cast<int>(i));
+        const auto [x, y] = before[i];
+        if (std::fabs(x) > 1e100 || std::fabs(y) > 1e100) return;  // beyond that the rounding is coarse
+        if (!near(std::hypot(p->GetX(), p->GetY()), std::hypot(x, y))) Fail("turn changed a radius", line);
+        if (i == 0) continue;
+        const TPunkt* q = parser.Objects.Item(static_cast<int>(i - 1));
+        const auto [qx, qy] = before[i - 1];
+        if (!near(std::hypot(p->GetX() - q->GetX(), p->GetY() - q->GetY()), std::hypot(x - qx, y - qy)))
+            Fail("turn changed a distance", line);
+    }
+}
+
 void CheckAll(const TParser& parser, std::string_view line) {
     const std::string finite = invariants::NonFiniteReport(parser);
     if (!finite.empty()) Fail(finite.c_str(), line);
@@ -57,7 +91,7 @@ void CheckAll(const TParser& parser, std::string_view line) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     DrawStateGuard restore;
     Drawing() = DrawState{};
-    const DeviceRect area{0, 0, 640, 480};
+    const DeviceRect area = kAreas[size > 0 ? (data[0] >> 1) % std::size(kAreas) : 0];
     NullCanvas canvas(area);
     Drawing().DrawCanvas = &canvas;
     Drawing().ScreenRect = area;
@@ -85,7 +119,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             parser.AutoScale();
         } else {
             const int errorsBefore = messages.errors;
+            std::vector<std::pair<double, double>> positions;
+            const bool turn = IsTurn(line);
+            if (turn)
+                for (int i = 0; i < parser.Objects.Count(); ++i)
+                    positions.emplace_back(parser.Objects.Item(i)->GetX(), parser.Objects.Item(i)->GetY());
             const bool accepted = parser.Execute(line);
+            if (turn && accepted) CheckTurnKeepsShape(parser, positions, line);
             // A rejected line always tells the user why; an accepted one never shows an error box.
             if (accepted != (messages.errors == errorsBefore))
                 Fail(accepted ? "accepted line showed an error" : "silent rejection", line);
