@@ -62,8 +62,8 @@ TEST_F(PrintWindowTest, PrintDialogToPdfPrintsAndEveryOutcomeRestoresTheScreen) 
     EXPECT_EQ(Drawing().DrawCanvas, screen);
     EXPECT_EQ(form.Parser->Objects.Count(), 3);
 
-    // Cancelled: nothing printed, the state put back all the same, also when the drawing area was
-    // resized behind the dialog and its old canvas is gone.
+    // Cancelled: nothing printed, the state put back all the same; a resize of the drawing area behind
+    // the dialog is kept, not undone.
     services.printDialog = [&](QPrinter&) {
         SetColorMode(true);
         form.resize(form.width() + 50, form.height() + 40);
