@@ -2,14 +2,7 @@
 // drawing state afterwards.
 #include <gtest/gtest.h>
 
-#include <QBuffer>
-#include <QFile>
 #include <QImage>
-#include <QPageSize>
-#include <QPdfWriter>
-#include <QPrinter>
-#include <QTemporaryDir>
-#include <memory>
 #include <vector>
 
 #include "app/printing.h"
@@ -103,23 +96,6 @@ TEST_F(PrintingTest, FixedScalePrintsOneCentimetrePerUnitInTheUpperHalf) {
     EXPECT_TRUE(BlankBelow(page, 1400));
 }
 
-TEST_F(PrintingTest, FittedPageUsesEqualScalesAndTheWholeWindow) {
-    ASSERT_TRUE(Run({"PUNKT A -6 -5", "PUNKT B 6 5", "STRECKE s A B"}));
-    options.PrintFixedScale = false;
-    RecordingCanvas page({0, 0, 1000, 1000});
-    PrintPage(page, 1000, 1000, Source());
-    EXPECT_DOUBLE_EQ(Drawing().XScale, Drawing().YScale);
-    // The whole world window fits into the upper half, 1000 x 500.
-    EXPECT_LE(Drawing().XMin, -6);
-    EXPECT_GE(Drawing().XMax, 6);
-    EXPECT_LE(Drawing().YMin, -5);
-    EXPECT_GE(Drawing().YMax, 5);
-    for (const RecordedOp& line : page.Lines()) {
-        EXPECT_GE(std::min(line.y1, line.y2), -30);
-        EXPECT_LE(std::max(line.y1, line.y2), 530);
-    }
-}
-
 TEST_F(PrintingTest, CommandListWrapsIntoColumnsRightOfTheWidestLine) {
     ASSERT_TRUE(Run({"PUNKT A 1 1"}));
     options.PrintCommandList = true;
@@ -203,42 +179,4 @@ TEST_F(PrintingTest, EachCopyIsItsOwnJobAndTheScreenStateComesBack) {
     EXPECT_FALSE(state.ColorMode);
     EXPECT_EQ(state.LineWidth, 0);
     EXPECT_EQ(state.DrawCanvas, &canvas);
-}
-
-TEST_F(PrintingTest, PrinterWritesPdfPagesInTenthsOfMillimetres) {
-    ASSERT_TRUE(Run({"PUNKT A 0 0", "PUNKT B 5 0", "STRECKE s A B"}));
-    options.PrintCommandList = true;
-    lines = {"PUNKT A 0 0", "PUNKT B 5 0", "STRECKE s A B"};
-    QTemporaryDir dir;
-    ASSERT_TRUE(dir.isValid());
-    const QString path = dir.filePath("page.pdf");
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(path);
-    printer.setPageSize(QPageSize(QPageSize::A4));
-    printer.setCopyCount(2);
-    {
-        ScreenDrawingRestorer restore;
-        PrinterTarget target(printer);
-        EXPECT_EQ(PrintCopies(target, printer.copyCount(), Source()), 2);
-    }
-    EXPECT_EQ(printer.logicalDpiY(), kPageDpi);
-    EXPECT_EQ(printer.copyCount(), 1);
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    const QByteArray pdf = file.readAll();
-    EXPECT_TRUE(pdf.startsWith("%PDF"));
-    EXPECT_EQ(pdf.count("/Type /Page\n"), 1);  // each job writes the file anew
-    EXPECT_EQ(Drawing().DrawCanvas, &canvas);
-
-    // A PDF writer is a page device as well.
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
-    QPdfWriter writer(&buffer);
-    writer.setResolution(kPageDpi);
-    QPainter painter;
-    QSizeF printableMm;
-    ASSERT_TRUE(BeginPage(painter, writer, printableMm));
-    EXPECT_GT(printableMm.width(), 100);
-    painter.end();
 }
