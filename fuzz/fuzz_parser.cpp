@@ -64,18 +64,26 @@ bool IsTurn(std::string_view line) {
 // A turn about the origin keeps every point's distance from it and from its neighbour in the list.
 void CheckTurnKeepsShape(const TParser& parser, const std::vector<std::pair<double, double>>& before,
                          std::string_view line) {
-    // Points within 1e-5 of the y axis are turned as if on it, which moves them by up to about 2e-5.
-    auto near = [](double a, double b) { return std::fabs(a - b) <= 1e-4 + 1e-9 * std::max(a, b); };
+    // Points within 1e-5 of the y axis are turned as if on it, which moves them by up to about 2e-5; and
+    // no turn can keep more than the coordinates' own precision.
+    auto near = [](double a, double b, double scale) { return std::fabs(a - b) <= 1e-4 + 1e-9 * scale; };
     for (std::size_t i = 0; i < before.size(); ++i) {
         const TPunkt* p = parser.Objects.Item(static_cast<int>(i));
         const auto [x, y] = before[i];
         if (std::fabs(x) > 1e100 || std::fabs(y) > 1e100) return;  // beyond that the rounding is coarse
-        if (!near(std::hypot(p->GetX(), p->GetY()), std::hypot(x, y))) Fail("turn changed a radius", line);
+        const double radius = std::hypot(x, y);
+        if (!near(std::hypot(p->GetX(), p->GetY()), radius, radius))
+            Fail(("turn changed the radius of object " + std::to_string(i)).c_str(), line);
         if (i == 0) continue;
         const TPunkt* q = parser.Objects.Item(static_cast<int>(i - 1));
         const auto [qx, qy] = before[i - 1];
-        if (!near(std::hypot(p->GetX() - q->GetX(), p->GetY() - q->GetY()), std::hypot(x - qx, y - qy)))
-            Fail("turn changed a distance", line);
+        const double scale = std::max(radius, std::hypot(qx, qy));
+        if (!near(std::hypot(p->GetX() - q->GetX(), p->GetY() - q->GetY()), std::hypot(x - qx, y - qy),
+                  scale))
+            Fail(("turn changed the distance of objects " + std::to_string(i - 1) + " and " +
+                  std::to_string(i))
+                     .c_str(),
+                 line);
     }
 }
 
