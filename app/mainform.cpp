@@ -346,6 +346,18 @@ void TMainForm::FormCreate() {
     Edit->setFocus();
 }
 
+void TMainForm::showEvent(QShowEvent* e) {
+    QMainWindow::showEvent(e);
+    if (shown_) return;
+    shown_ = true;
+    // The start window was fitted to the drawing area's size before the layout gave it its real
+    // size; fitted to the placeholder it would come out far too wide.
+    if (Parser->Objects.Count() == 0) {
+        SetWorldWindow(-6, -5, 6, 5);
+        PaintBox->Repaint();
+    }
+}
+
 void TMainForm::ShowToolbar(bool visible) {
     SpeedBar->setVisible(visible);
 }

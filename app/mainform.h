@@ -95,6 +95,7 @@ protected:
     bool event(QEvent* e) override;
     bool eventFilter(QObject* watched, QEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
+    void showEvent(QShowEvent* e) override;
 
 private:
     void CreateControls();
@@ -124,6 +125,7 @@ private:
     std::unique_ptr<GuiMessages> messages_;
     TAboutBox* aboutBox_ = nullptr;
     TEditorForm* editorForm_ = nullptr;
+    bool shown_ = false;
     QString hint_;  // the last hint shown; descriptions and values do not change it
 
     QAction* newAction_ = nullptr;

@@ -21,6 +21,7 @@
 #include <QTest>
 #include <QToolBar>
 #include <QToolButton>
+#include <cmath>
 #include <deque>
 #include <functional>
 
@@ -223,6 +224,11 @@ TEST_F(MainFormTest, InsertionMenuHintsAndToggles) {
 TEST_F(MainFormTest, DrawingAreaFollowsTheInterpreterAndDescribesObjects) {
     form->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+    // The start window -6..6 x -5..5, widened in one direction only to the area's aspect.
+    const DrawState& view = Drawing();
+    const auto near = [](double a, double b) { return std::abs(a - b) < 1e-9; };
+    EXPECT_TRUE((near(view.XMin, -6) && near(view.XMax, 6)) || (near(view.YMin, -5) && near(view.YMax, 5)))
+        << view.XMin << " " << view.XMax << " " << view.YMin << " " << view.YMax;
     const QImage empty = form->PaintBox->Image().copy();
     Type("PUNKT Z 1 1");
     EXPECT_NE(form->PaintBox->Image(), empty);  // drawn by the command itself
