@@ -20,9 +20,8 @@ struct Settings {
 // Reads the nine keys; a missing or unreadable file, section, key or value gives the defaults above.
 Settings LoadSettings(const std::string& path);
 
-// Writes the nine keys in their order, keeping every other line of the file. Returns false at the
-// first key that cannot be written (the keys before it stay written) and never leaves the file
-// truncated: the new text replaces the old file whole or not at all.
+// Writes the nine keys in their order, keeping every other line of the file. The new text replaces
+// the old file whole or not at all; false when it could not be written, and the old file is intact.
 bool SaveSettings(const std::string& path, const Settings& settings);
 
 // The message shown when SaveSettings fails.
