@@ -34,7 +34,7 @@ TEditorForm::TEditorForm(QWidget* parent) : QDialog(parent) {
     auto* layout = new QHBoxLayout(this);
     layout->addWidget(Memo, 1);
     layout->addLayout(buttons);
-    resize(452, 373);
+    setFixedSize(452, 373);  // a fixed dialog border
     // Tab moves on to the buttons instead of typing a tab into a command line.
     Memo->setTabChangesFocus(true);
 }
