@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <cstdint>
 #include <memory>
 #include <string>
 
@@ -19,92 +18,17 @@ const std::string kOverflow =
     "Gleitkomma\xFC"
     "berlauf";
 
-struct ErrorCase {
-    const char* line;
-    std::string error;
-};
-
 class LoescheTest : public ParserTest {
 protected:
     void SetUp() override { ASSERT_TRUE(Run({"PUNKT A 1 1", "PUNKT B 2 2", "PUNKT C 3 3"})); }
 };
 
-TEST_F(LoescheTest, ErasedObjectsStayListedButLoseTheirNames) {
-    TPunkt* a = Obj("A");
-    TPunkt* b = Obj("B");
-    EXPECT_TRUE(Run({"LOESCHE A B"}));
-    EXPECT_EQ(Count(), 3);
-    EXPECT_FALSE(a->Visible);
-    EXPECT_TRUE(a->GetName().empty());
-    EXPECT_FALSE(b->Visible);
-    EXPECT_TRUE(Obj("C")->Visible);
-    // The name is free again; "Lösche" reads as LOESCHE.
-    EXPECT_TRUE(Run({"PUNKT A 5 5", "L\xF6sche A"}));
-    EXPECT_EQ(Count(), 4);
-    EXPECT_EQ(Obj("A"), nullptr);
-}
-
-TEST_F(LoescheTest, UnknownLaterNameEndsTheListAndTheLineIsAccepted) {
-    EXPECT_TRUE(Run({"LOESCHE A X B"}));
-    EXPECT_EQ(Obj("A"), nullptr);
-    ASSERT_NE(Obj("B"), nullptr);
-    EXPECT_TRUE(Obj("B")->Visible);
-    EXPECT_TRUE(messages.errors.empty());
-}
-
-TEST_F(LoescheTest, UnreadableLaterNameRejectsTheLineButKeepsEarlierDeletions) {
-    TPunkt* a = Obj("A");
-    EXPECT_FALSE(Run({"LOESCHE A 1B C"}));
+// The other LOESCHE forms and messages are in the end-to-end file edit_loesche.
+TEST_F(LoescheTest, UnreadableFirstLabelNameChangesNothing) {
+    EXPECT_FALSE(parser.Execute("LOESCHE BEZ 1"));
     EXPECT_EQ(OnlyError(), "Kein erlaubter Name! Buchstabe erwartet!");
-    EXPECT_FALSE(a->Visible);
-    EXPECT_TRUE(Obj("C")->Visible);
-}
-
-TEST_F(LoescheTest, LabelFormKeepsObjectsDrawnWithoutName) {
-    TPunkt* a = Obj("A");
-    TPunkt* b = Obj("B");
-    EXPECT_TRUE(Run({"LOESCHE BEZ A", "loesche Bezeichnung B X C"}));
-    EXPECT_TRUE(a->Visible);
-    EXPECT_TRUE(a->GetName().empty());
-    EXPECT_TRUE(b->Visible);
-    EXPECT_TRUE(b->GetName().empty());
-    EXPECT_NE(Obj("C"), nullptr);
-    EXPECT_FALSE(Run({"WERT A"}));
-    EXPECT_EQ(OnlyError(), "Name mu\xDF bereits vorhanden sein!");
-    messages.Clear();
-    EXPECT_TRUE(Run({"LOESCHE BEZEICHNER C"}));
-    EXPECT_EQ(Obj("C"), nullptr);
-}
-
-TEST_F(LoescheTest, ErrorsBeforeTheFirstDeletionChangeNothing) {
-    ASSERT_TRUE(Run({"PUNKT BEZ 4 4"}));
-    const ErrorCase cases[] = {
-        {"LOESCHE",
-         "Welches Objekt soll gel\xF6"
-         "scht werden?"},
-        {"LOESCHE   ",
-         "Welches Objekt soll gel\xF6"
-         "scht werden?"},
-        {"LOESCHE X", "Keine g\xFCltiger Name!"},
-        {"LOESCHE BEZ X", "Kein g\xFCltiger Name!"},
-        {"LOESCHE 1", "Kein erlaubter Name! Buchstabe erwartet!"},
-        {"LOESCHE BEZ 1", "Kein erlaubter Name! Buchstabe erwartet!"},
-        // The first word decides the form: an object named BEZ cannot be erased.
-        {"LOESCHE BEZ", "Unerwartetes  Zeilenende!"},
-    };
-    for (const auto& c : cases) {
-        messages.Clear();
-        EXPECT_FALSE(parser.Execute(c.line)) << c.line;
-        EXPECT_EQ(OnlyError(), c.error) << c.line;
-        for (const char* name : {"A", "B", "C", "BEZ"})
-            ASSERT_NE(Obj(name), nullptr) << c.line;
-    }
-}
-
-TEST_F(LoescheTest, LongNameFindsTheObjectItNamed) {
-    ASSERT_TRUE(Run({"PUNKT Eckpunktnummer12345678 1 2"}));
-    EXPECT_TRUE(Run({"LOESCHE Eckpunktnummer12345678"}));
-    EXPECT_EQ(Obj("Eckpunktnummer123456"), nullptr);
+    for (const char* name : {"A", "B", "C"})
+        ASSERT_NE(Obj(name), nullptr) << name;
 }
 
 TEST_F(LoescheTest, WindowIsRefittedToTheRemainingObjects) {
@@ -120,38 +44,13 @@ TEST_F(LoescheTest, WindowIsRefittedToTheRemainingObjects) {
 
 class EditTest : public ParserTest {};
 
-TEST_F(EditTest, FarbeSetsTheColourOfLaterObjectsOnly) {
-    ASSERT_TRUE(Run({"PUNKT A"}));
-    const struct {
-        const char* line;
-        std::uint16_t code;
-    } cases[] = {
-        {"FARBE ROT", 1},     {"farbe gruen", 2},   {"FARBE Gr\xFCn", 2},
-        {"FARBE GR\xFCN", 2}, {"FARBE GR\xDCN", 2}, {"Farbe blau", 3},
-        {"FARBE Gelb", 4},    {"FARBE schwarz", 6}, {"FARBE  rot  xyz", 1},
-    };
-    for (const auto& c : cases) {
-        parser.CurrentColor = 0;
-        EXPECT_TRUE(parser.Execute(c.line)) << c.line;
-        EXPECT_EQ(parser.CurrentColor, c.code) << c.line;
-    }
-    ASSERT_TRUE(Run({"FARBE BLAU", "PUNKT B"}));
-    EXPECT_EQ(Obj("B")->Color, 3);
-    EXPECT_EQ(Obj("A")->Color, 6);
-
-    const std::string missing = "Farbe fehlt! (gruen, rot , blau, gelb oder schwarz)";
-    const ErrorCase errors[] = {
-        {"FARBE", missing},
-        {"FARBE LILA", missing},
-        {"FARBE GRUN", missing},
-        {"FARBE 1", "Kein erlaubter Name! Buchstabe erwartet!"},
-    };
-    for (const auto& c : errors) {
-        messages.Clear();
-        EXPECT_FALSE(parser.Execute(c.line)) << c.line;
-        EXPECT_EQ(OnlyError(), c.error) << c.line;
-        EXPECT_EQ(parser.CurrentColor, 3) << c.line;
-    }
+// Colour words and WERT texts are in the end-to-end file edit_farbe; these are the cases it lacks.
+TEST_F(EditTest, FarbeNeedsTheUmlautAndIgnoresTrailingWords) {
+    EXPECT_TRUE(parser.Execute("FARBE  rot  xyz"));
+    EXPECT_EQ(parser.CurrentColor, 1);
+    EXPECT_FALSE(parser.Execute("FARBE GRUN"));
+    EXPECT_EQ(OnlyError(), "Farbe fehlt! (gruen, rot , blau, gelb oder schwarz)");
+    EXPECT_EQ(parser.CurrentColor, 1);
 }
 
 TEST_F(EditTest, WertShowsTheDescriptionWhereTheSettingSays) {
@@ -166,20 +65,11 @@ TEST_F(EditTest, WertShowsTheDescriptionWhereTheSettingSays) {
     ASSERT_EQ(messages.status.size(), 1u);
     EXPECT_EQ(messages.status[0], "Punkt A hat die Koordinaten ( 1.00/-2.50)");
     EXPECT_EQ(messages.information.size(), 1u);
-    EXPECT_EQ(Count(), 1);
 
-    const ErrorCase cases[] = {
-        {"WERT", "Unerwartetes  Zeilenende!"},
-        {"WERT X", "Name mu\xDF bereits vorhanden sein!"},
-        {"WERT a", "Name mu\xDF bereits vorhanden sein!"},
-        {"WERT 1", "Kein erlaubter Name! Buchstabe erwartet!"},
-    };
-    for (const auto& c : cases) {
-        messages.Clear();
-        EXPECT_FALSE(parser.Execute(c.line)) << c.line;
-        EXPECT_EQ(OnlyError(), c.error) << c.line;
-        EXPECT_TRUE(messages.status.empty()) << c.line;
-    }
+    messages.Clear();
+    EXPECT_FALSE(parser.Execute("WERT a"));  // names are case sensitive
+    EXPECT_EQ(OnlyError(), "Name mu\xDF bereits vorhanden sein!");
+    EXPECT_TRUE(messages.status.empty());
 }
 
 class DreheTest : public ParserTest {
@@ -248,18 +138,10 @@ TEST_F(DreheTest, ConstructionPointsBeyondTheRangeRejectTheTurn) {
     EXPECT_EQ(Obj("A")->GetX(), ax);
 }
 
-TEST_F(DreheTest, MissingOrBadAngleIsRejected) {
-    const ErrorCase cases[] = {
-        {"DREHE", "Zahl erwartet!"},
-        {"DREHE x", "Zahl erwartet!"},
-        {"DREHE 9,0,0", "Keine korrekte Zahleingabe!"},
-    };
-    for (const auto& c : cases) {
-        messages.Clear();
-        EXPECT_FALSE(parser.Execute(c.line)) << c.line;
-        EXPECT_EQ(OnlyError(), c.error) << c.line;
-        ExpectAt(Obj("A"), 3, 4);
-    }
+TEST_F(DreheTest, MalformedAngleIsRejected) {
+    EXPECT_FALSE(parser.Execute("DREHE 9,0,0"));
+    EXPECT_EQ(OnlyError(), "Keine korrekte Zahleingabe!");
+    ExpectAt(Obj("A"), 3, 4);
 }
 
 }  // namespace

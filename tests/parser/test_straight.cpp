@@ -40,41 +40,20 @@ protected:
     }
 };
 
-TEST_F(StraightTest, SegmentOfTwoNewPointsCreatesSecondPointFirst) {
-    ASSERT_TRUE(Run({"STRECKE s A B"}));
-    ASSERT_EQ(Count(), 3);
-    EXPECT_EQ(parser.Objects.Item(0)->Name, "B");
-    EXPECT_EQ(parser.Objects.Item(0)->X, 5);
-    EXPECT_EQ(parser.Objects.Item(1)->Name, "A");
+// Forms, creation order, the 10-character cut and most messages are in the end-to-end file
+// straight_figures; these are what its dump cannot show or it does not hold.
+TEST_F(StraightTest, FiguresReferToTheirPointsRatherThanCopies) {
+    ASSERT_TRUE(Run({"STRECKE s A B", "GERADE g A B", "STRAHL r B A"}));
     EXPECT_EQ(Straight(Obj("s"))->StartPoint(), Obj("A"));
     EXPECT_EQ(Straight(Obj("s"))->EndPoint(), Obj("B"));
-
-    ASSERT_TRUE(Run({"STRECKE t C D 3,5", "STRECKE u E F xyz"}));
-    EXPECT_EQ(Obj("D")->X, 3.5);
-    EXPECT_EQ(Obj("F")->X, 5);
+    EXPECT_EQ(Straight(Obj("g"))->EndPoint(), Obj("B"));
+    EXPECT_EQ(Straight(Obj("r"))->StartPoint(), Obj("B"));
+    ASSERT_TRUE(Run({"PUNKT C 1 1", "PUNKT D 4 5", "STRAHL q C D", "STRECKE t q P 4"}));
+    EXPECT_EQ(Straight(Obj("t"))->StartPoint(), Obj("C"));
+    EXPECT_EQ(Straight(Obj("t"))->EndPoint(), Obj("P"));
 }
 
-TEST_F(StraightTest, SegmentToExistingPointIgnoresLength) {
-    ASSERT_TRUE(Run({"PUNKT B 1 1", "STRECKE s A B 3"}));
-    ASSERT_EQ(Count(), 3);
-    EXPECT_EQ(parser.Objects.Item(1), Obj("A"));
-    EXPECT_EQ(Straight(Obj("s"))->EndPoint(), Obj("B"));
-    EXPECT_EQ(Obj("B")->X, 1);
-}
-
-TEST_F(StraightTest, SegmentOnRayEndsAtLengthFromStart) {
-    ASSERT_TRUE(Run({"PUNKT A 1 1", "PUNKT B 4 5", "STRAHL r A B", "STRECKE s r P 4", "STRECKE n r Q -4"}));
-    EXPECT_NEAR(Obj("P")->X, 3.4, 1e-12);
-    EXPECT_NEAR(Obj("P")->Y, 4.2, 1e-12);
-    EXPECT_EQ(parser.Objects.Item(3), Obj("P"));
-    EXPECT_EQ(Straight(Obj("s"))->StartPoint(), Obj("A"));
-    EXPECT_EQ(Straight(Obj("s"))->EndPoint(), Obj("P"));
-    EXPECT_NEAR(Obj("Q")->X, 3.4, 1e-12);  // the sign does not matter on a sloped ray
-
-    ASSERT_TRUE(Run({"PUNKT C 0 0", "PUNKT D 0 -2", "STRAHL v C D", "STRECKE w v R 4", "STRECKE x v S -1"}));
-    EXPECT_EQ(Obj("R")->Y, -4);
-    EXPECT_EQ(Obj("S")->Y, 1);  // behind the start of a vertical ray
-
+TEST_F(StraightTest, SegmentOnRayTowardsNegativeX) {
     ASSERT_TRUE(Run({"PUNKT E 1 1", "PUNKT F -2 5", "STRAHL l E F", "STRECKE y l T 10"}));
     EXPECT_NEAR(Obj("T")->X, -5, 1e-12);
     EXPECT_NEAR(Obj("T")->Y, 9, 1e-12);
@@ -87,67 +66,15 @@ TEST_F(StraightTest, ZeroLengthOnRayGivesItsStart) {
     EXPECT_NEAR(Obj("P")->Y, -8.5, 1e-12);
 }
 
-TEST_F(StraightTest, LinesAndRaysReferToTheirPoints) {
-    ASSERT_TRUE(Run({"PUNKT A 0 0", "PUNKT B 3 4", "GERADE g A B", "STRAHL r B A", "GERADE h A A"}));
-    EXPECT_EQ(Obj("g")->KindName(), "Gerade");
-    EXPECT_EQ(Straight(Obj("g"))->EndPoint(), Obj("B"));
-    EXPECT_EQ(Obj("r")->KindName(), "Strahl");
-    EXPECT_EQ(Straight(Obj("r"))->StartPoint(), Obj("B"));
-    EXPECT_EQ(Count(), 5);
-}
-
-TEST_F(StraightTest, MidpointOfSegmentOrTwoPoints) {
-    ASSERT_TRUE(Run({"PUNKT A 0 0", "PUNKT B 3 1", "STRECKE s A B", "MP M s", "MITTELPUNKT N B A"}));
-    EXPECT_EQ(Obj("M")->X, 1.5);
-    EXPECT_EQ(Obj("M")->Y, 0.5);
-    EXPECT_EQ(Obj("N")->KindName(), "Punkt");
-    EXPECT_EQ(Obj("N")->X, 1.5);
-}
-
-TEST_F(StraightTest, LineRayAndMidpointUseTenCharactersOfEveryName) {
-    ASSERT_TRUE(Run({"PUNKT A 0 0", "PUNKT B 1 0", "PUNKT Punktnummer12 1 1", "GERADE abcdefghijkl A B"}));
-    EXPECT_NE(Obj("abcdefghij"), nullptr);
-    EXPECT_FALSE(Run({"STRAHL abcdefghijXYZ A B"}));
-    messages.Clear();
-    EXPECT_FALSE(Run({"GERADE g A Punktnummer12", "STRAHL r A Punktnummer12", "MP M A Punktnummer12"}));
-    EXPECT_EQ(messages.errors,
-              (std::vector<std::string>{"2. Punkt exisitiert nicht !", "2. Punkt exisitiert nicht !",
-                                        "2. Punkt nicht vorhanden !"}));
-    // STRECKE looks names up with 20 characters.
-    EXPECT_TRUE(Run({"STRECKE s A Punktnummer12"}));
-}
-
 TEST_F(StraightTest, RejectedLinesShowOneMessageAndAddNothing) {
     ExpectRejected({
-        {kPoints, "STRECKE s A B", "Name ist bereits vergeben!"},
-        {kPoints, "STRECKE t A X", "2. Punkt nicht vorhanden !"},
-        {kPoints, "STRECKE t A s", "Punktname erwartet !"},
-        {kPoints, "STRECKE t X s 3", "Punktname erwartet !"},
         {kPoints, "STRECKE t X Y 1,5,5", "Keine korrekte Zahleingabe!"},
-        {kPoints, "STRECKE t r P", "Zahl erwartet!"},
-        {kPoints, "STRECKE t r B 4", "Name bereits vergeben !"},
-        {kPoints, "STRECKE t k A B", "Punkt- oder Strahlname erwartet!"},
         {kPoints, "STRECKE t X", "Unerwartetes  Zeilenende!"},
         // One line never gives two new objects the same name.
         {{}, "STRECKE s s B", "Name ist bereits vergeben!"},
         {{}, "STRECKE s A A", "Name ist bereits vergeben!"},
         {{}, "STRECKE s A s", "Name ist bereits vergeben!"},
         {kPoints, "STRECKE t r t 4", "Name bereits vergeben !"},
-        {kPoints, "GERADE s A B", "Name ist bereits vergeben!"},
-        {kPoints, "GERADE g X B", "1. Punkt exisitiert nicht !"},
-        {kPoints, "GERADE g s B", "Punktname eingeben !"},
-        {kPoints, "GERADE g A X", "2. Punkt exisitiert nicht !"},
-        {kPoints, "GERADE g A r", "Punktname eingeben !"},
-        {kPoints, "GERADE g A", "Unerwartetes  Zeilenende!"},
-        {kPoints, "STRAHL t X B", "Anfangspunkt exisitiert nicht !"},
-        {kPoints, "STRAHL t s B", "Strahl wird durch zwei Punkte festgelegt!"},
-        {kPoints, "STRAHL t A X", "2. Punkt exisitiert nicht !"},
-        {kPoints, "STRAHL t A k", "Strahl wird durch zwei Punkte festgelegt!"},
-        {kPoints, "MP s A B", "Name ist bereits vergeben!"},
-        {kPoints, "MP M X", "Strecke oder Anfangspunkt eingeben! "},
-        {kPoints, "MP M r", "Unbekannter Fehler!"},
-        {kPoints, "MP M A X", "2. Punkt nicht vorhanden !"},
-        {kPoints, "MITTELPUNKT M A s", "Es mu\xDF ein Punkt angegeben werden!"},
     });
 }
 
