@@ -160,12 +160,10 @@ TEST(HelpWindow, ShowsOneWindowThatIsReusedAndNavigates) {
     auto* browser = first.front()->findChild<QTextBrowser*>();
     ASSERT_NE(browser, nullptr);
     EXPECT_EQ(browser->source().fileName(), QStringLiteral("index.html"));
-    EXPECT_TRUE(browser->toPlainText().contains(QStringLiteral("für Konstruktionen mit Zirkel und Lineal")));
 
     ShowHelpHowToUse(&owner);
     ASSERT_EQ(HelpWindows(), first);
     EXPECT_EQ(browser->source().fileName(), QStringLiteral("bedienung.html"));
-    EXPECT_TRUE(browser->toPlainText().contains(QStringLiteral("Schaltflächen")));
 
     auto* back = first.front()->findChild<QPushButton*>(QStringLiteral("backButton"));
     ASSERT_NE(back, nullptr);

@@ -125,7 +125,6 @@ TEST_F(OptionsDialogTest, OpeningShowsTheStateWithoutChangingIt) {
     const Settings before = window->settings;
     Open();
 
-    EXPECT_EQ(dialog->windowTitle(), "Lineato-Optionen");
     EXPECT_EQ(dialog->Notebook->currentIndex(), 0);
     EXPECT_EQ(dialog->focusWidget(), dialog->OKBtn);
     dialog->TabSet->setCurrentIndex(1);

@@ -58,10 +58,16 @@ protected:
     std::unique_ptr<QtCanvas> canvas_;
 };
 
-TEST_F(QtCanvasTest, RedSegmentIsRedAndLeavesOutItsEndPoint) {
+TEST_F(QtCanvasTest, SegmentsLeaveOutTheirEndPointAndLineToMovesThePen) {
     canvas_->pen = Pen{kRed, PenStyle::Solid, 1};
     Line(10, 50, 100, 50);
+    canvas_->pen = Pen{kBlack, PenStyle::Solid, 1};
+    Line(10, 10, 30, 10);
+    canvas_->LineTo(30, 40);
     const QImage& image = Finish();
+    EXPECT_TRUE(IsInk(image.pixel(30, 10)));  // the second line starts where the first ended
+    EXPECT_TRUE(IsInk(image.pixel(30, 39)));
+    EXPECT_FALSE(IsInk(image.pixel(30, 40)));
     for (int x = 10; x < 100; ++x)
         ASSERT_EQ(image.pixel(x, 50), qRgb(255, 0, 0)) << "x = " << x;
     EXPECT_EQ(image.pixel(100, 50), kWhitePixel);
@@ -70,25 +76,13 @@ TEST_F(QtCanvasTest, RedSegmentIsRedAndLeavesOutItsEndPoint) {
     EXPECT_EQ(image.pixel(50, 51), kWhitePixel);
 }
 
-TEST_F(QtCanvasTest, LineToMovesThePenPosition) {
-    Line(10, 10, 30, 10);
-    canvas_->LineTo(30, 40);
-    const QImage& image = Finish();
-    EXPECT_TRUE(IsInk(image.pixel(30, 10)));  // the second line starts where the first ended
-    EXPECT_TRUE(IsInk(image.pixel(30, 39)));
-    EXPECT_FALSE(IsInk(image.pixel(30, 40)));
-}
-
-TEST_F(QtCanvasTest, ZeroLengthLineWithThinPenLeavesNoMark) {
-    Line(50, 50, 50, 50);
-    Finish();
-    EXPECT_EQ(InkCount(), 0);
-}
-
-TEST_F(QtCanvasTest, ZeroLengthLineWithWidePenDrawsRoundDotOfPenWidth) {
+// A thin pen leaves no mark for a zero-length line; a wide one a round dot of its width.
+TEST_F(QtCanvasTest, ZeroLengthLineMarksOnlyWithAWidePen) {
+    Line(20, 20, 20, 20);
     canvas_->pen = Pen{kBlue, PenStyle::Solid, 4};
     Line(50, 50, 50, 50);
     const QImage& image = Finish();
+    EXPECT_FALSE(InkNear(20, 20, 3));
     EXPECT_EQ(image.pixel(50, 50), qRgb(0, 0, 255));
     EXPECT_EQ(image.pixel(49, 49), qRgb(0, 0, 255));
     EXPECT_GE(InkCount(), 8);
