@@ -10,34 +10,27 @@ namespace {
 
 using Lines = std::vector<std::string>;
 
-TEST(ConstructionFile, CrLfCrAndLfEndLinesAlike) {
-    const Lines expected = {"PUNKT A 1 2", "PUNKT B 3 4"};
-    EXPECT_EQ(SplitConstructionLines("PUNKT A 1 2\r\nPUNKT B 3 4\r\n"), expected);
-    EXPECT_EQ(SplitConstructionLines("PUNKT A 1 2\nPUNKT B 3 4\n"), expected);
-    EXPECT_EQ(SplitConstructionLines("PUNKT A 1 2\rPUNKT B 3 4\r"), expected);
-    EXPECT_EQ(SplitConstructionLines("PUNKT A 1 2\rPUNKT B 3 4\n"), expected);
-}
-
-TEST(ConstructionFile, LastLineWithoutLineEndCounts) {
-    EXPECT_EQ(SplitConstructionLines("a\r\nb"), (Lines{"a", "b"}));
-    EXPECT_EQ(SplitConstructionLines("a"), (Lines{"a"}));
-}
-
-TEST(ConstructionFile, EmptyLinesAreKept) {
-    EXPECT_EQ(SplitConstructionLines("a\r\n\r\nb\r\n"), (Lines{"a", "", "b"}));
-    EXPECT_EQ(SplitConstructionLines("\r\n"), (Lines{""}));
-    // LF then CR are two line ends, not one.
-    EXPECT_EQ(SplitConstructionLines("a\n\rb"), (Lines{"a", "", "b"}));
-    EXPECT_EQ(SplitConstructionLines("a\r\r\nb"), (Lines{"a", "", "b"}));
-}
-
-TEST(ConstructionFile, EmptyTextGivesNoLines) {
-    EXPECT_TRUE(SplitConstructionLines("").empty());
-}
-
-TEST(ConstructionFile, NulEndsTheText) {
-    EXPECT_EQ(SplitConstructionLines(std::string("a\r\nb\0c\r\nd\r\n", 11)), (Lines{"a", "b"}));
-    EXPECT_TRUE(SplitConstructionLines(std::string("\0a\r\n", 4)).empty());
+TEST(ConstructionFile, SplitReadsEveryLineEndAndStopsAtNul) {
+    const struct {
+        std::string text;
+        Lines lines;
+    } cases[] = {
+        {"PUNKT A 1 2\r\nPUNKT B 3 4\r\n", {"PUNKT A 1 2", "PUNKT B 3 4"}},
+        {"PUNKT A 1 2\nPUNKT B 3 4\n", {"PUNKT A 1 2", "PUNKT B 3 4"}},
+        {"PUNKT A 1 2\rPUNKT B 3 4\r", {"PUNKT A 1 2", "PUNKT B 3 4"}},
+        {"PUNKT A 1 2\rPUNKT B 3 4\n", {"PUNKT A 1 2", "PUNKT B 3 4"}},
+        {"a\r\nb", {"a", "b"}},  // the last line needs no line end
+        {"a", {"a"}},
+        {"a\r\n\r\nb\r\n", {"a", "", "b"}},
+        {"\r\n", {""}},
+        {"a\n\rb", {"a", "", "b"}},  // LF then CR are two line ends, not one
+        {"a\r\r\nb", {"a", "", "b"}},
+        {"", {}},
+        {std::string("a\r\nb\0c\r\nd\r\n", 11), {"a", "b"}},
+        {std::string("\0a\r\n", 4), {}},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(SplitConstructionLines(c.text), c.lines) << c.text;
 }
 
 TEST(ConstructionFile, JoinEndsEveryLineWithCrLf) {
