@@ -9,6 +9,7 @@
 #include "geometry/tstrahl.h"
 #include "geometry/tstrecke.h"
 #include "geometry/twinkel.h"
+#include "parser/asciicase.h"
 #include "parser/tparser.h"
 
 namespace {
@@ -17,24 +18,8 @@ constexpr std::size_t kNameCut = 10;
 // A leg whose far end lies within this of the vertex in x counts as vertical.
 constexpr double kVerticalLegTolerance = 1e-9;
 
-bool IsKind(const TPunkt* object, std::string_view kind) {
-    return object != nullptr && object->KindName() == kind;
-}
-
-// True when the computation since the flags were last cleared divided by zero, overflowed or was invalid.
-bool FloatFaultRaised() {
-    return std::fetestexcept(FE_DIVBYZERO | FE_OVERFLOW | FE_INVALID) != 0;
-}
-
-// Equal when the ASCII letters are compared without case; every other character must match exactly.
-bool EqualsIgnoringAsciiCase(std::string_view word, std::string_view keyword) {
-    if (word.size() != keyword.size()) return false;
-    for (std::size_t i = 0; i < word.size(); ++i) {
-        char c = word[i];
-        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-        if (c != keyword[i]) return false;
-    }
-    return true;
+bool IsLegKind(const TPunkt* object) {
+    return IsKind(object, "Strahl") || IsKind(object, "Strecke");
 }
 
 // The point at which the new leg is aimed: at the first leg's length from the vertex, turned by
@@ -66,8 +51,8 @@ void TParser::CmdWinkel() {
     std::string firstWord;
     ReadOptionalName(firstWord);
     if (Failed) return;
-    const bool bisector =
-        EqualsIgnoringAsciiCase(firstWord, "HALB") || EqualsIgnoringAsciiCase(firstWord, "HALBIERENDE");
+    const std::string keyword = UpperAscii(firstWord);
+    const bool bisector = keyword == "HALB" || keyword == "HALBIERENDE";
 
     if (bisector) {
         const std::string rayName = ReadNameCut10();
@@ -90,10 +75,7 @@ void TParser::CmdWinkel() {
         std::feclearexcept(FE_ALL_EXCEPT);
         double x = 0, y = 0;
         AimOfNewLeg(*angle.GetLeg(), *angle.GetVertex(), angle.GetValue() / 2, x, y);
-        if (FloatFaultRaised()) {
-            ReportFloatFault(false);
-            return;
-        }
+        if (RejectFloatFault()) return;
         if (!CheckFinite({x, y})) return;
         TPunkt* const aim = AddAuxiliaryPoint(x, y);
         if (aim == nullptr) return;
@@ -106,27 +88,13 @@ void TParser::CmdWinkel() {
         ShowError(1);
         return;
     }
-    TPunkt* const legObject = Find(ReadNameCut10());
+    TPunkt* const legObject = ReadObject(NameLength::Cut10, IsLegKind, "Stecke oder Strahl nicht vorhanden!",
+                                         "Strecke oder Strahl als ersten Schenkel eingeben!");
     if (Failed) return;
-    if (legObject == nullptr) {
-        ShowErrorText("Stecke oder Strahl nicht vorhanden!");
-        return;
-    }
-    if (!IsKind(legObject, "Strahl") && !IsKind(legObject, "Strecke")) {
-        ShowErrorText("Strecke oder Strahl als ersten Schenkel eingeben!");
-        return;
-    }
     auto* const leg = dynamic_cast<TStrecke*>(legObject);
-    TPunkt* const vertex = Find(ReadNameCut10());
+    TPunkt* const vertex =
+        ReadPoint(NameLength::Cut10, "Scheitelpunkt exisitiert nicht !", "Punkt eingeben !");
     if (Failed) return;
-    if (vertex == nullptr) {
-        ShowErrorText("Scheitelpunkt exisitiert nicht !");
-        return;
-    }
-    if (!IsKind(vertex, "Punkt")) {
-        ShowErrorText("Punkt eingeben !");
-        return;
-    }
     const std::string rayName = ReadNameCut10();
     if (Failed) return;
     // The ray and the angle must not share a name: the angle could never be named.
@@ -140,10 +108,7 @@ void TParser::CmdWinkel() {
     std::feclearexcept(FE_ALL_EXCEPT);
     double x = 0, y = 0;
     AimOfNewLeg(*leg, *vertex, degrees, x, y);
-    if (FloatFaultRaised()) {
-        ReportFloatFault(false);
-        return;
-    }
+    if (RejectFloatFault()) return;
     if (!CheckFinite({x, y})) return;
     TPunkt* const aim = AddAuxiliaryPoint(x, y);
     if (aim == nullptr) return;

@@ -11,19 +11,10 @@
 
 namespace {
 
-bool IsKind(const TPunkt* object, std::string_view kind) {
-    return object != nullptr && object->KindName() == kind;
-}
-
 // The kinds that have a direction through StartPoint and EndPoint.
 bool IsStraightFigure(const TPunkt* object) {
     return IsKind(object, "Strecke") || IsKind(object, "Gerade") || IsKind(object, "Strahl") ||
            IsKind(object, "Parallele") || IsKind(object, "Senkrechte");
-}
-
-// True when the computation since the flags were last cleared divided by zero, overflowed or was invalid.
-bool FloatFaultRaised() {
-    return std::fetestexcept(FE_DIVBYZERO | FE_OVERFLOW | FE_INVALID) != 0;
 }
 
 // The point through which the parallel at signed distance d runs: on the vertical through the base's
@@ -48,78 +39,32 @@ void ParallelPoint(const TStrecke& base, double d, double& x, double& y) {
 }  // namespace
 
 void TParser::CmdSenkrechte() {
-    const std::string name = ReadNameCut10();
+    const std::string name = ReadNewName(NameLength::Cut10);
     if (Failed) return;
-    if (Objects.Contains(name)) {
-        ShowError(1);
-        return;
-    }
-    const TPunkt* const figure = Find(ReadNameCut10());
+    const TPunkt* const figure = ReadObject(NameLength::Cut10, IsStraightFigure, 11, 14);
     if (Failed) return;
-    if (figure == nullptr) {
-        ShowError(11);
-        return;
-    }
-    if (!IsStraightFigure(figure)) {
-        ShowError(14);
-        return;
-    }
-    const TPunkt* const point = Find(ReadNameCut10());
+    const TPunkt* const point = ReadPoint(NameLength::Cut10, 15, 4);
     if (Failed) return;
-    if (point == nullptr) {
-        ShowError(15);
-        return;
-    }
-    if (!IsKind(point, "Punkt")) {
-        ShowError(4);
-        return;
-    }
     std::feclearexcept(FE_ALL_EXCEPT);
     auto perpendicular = std::make_unique<TSenkrechte>(dynamic_cast<const TStrecke&>(*figure), *point, name);
-    if (FloatFaultRaised()) {
-        ReportFloatFault(false);
-        return;
-    }
+    if (RejectFloatFault()) return;
     AddObject(std::move(perpendicular));
 }
 
 void TParser::CmdParallele() {
-    const std::string name = ReadNameCut10();
+    const std::string name = ReadNewName(NameLength::Cut10);
     if (Failed) return;
-    if (Objects.Contains(name)) {
-        ShowError(1);
-        return;
-    }
-    const TPunkt* const figure = Find(ReadNameCut10());
+    const TPunkt* const figure = ReadObject(NameLength::Cut10, IsStraightFigure, 11, 14);
     if (Failed) return;
-    if (figure == nullptr) {
-        ShowError(11);
-        return;
-    }
-    if (!IsStraightFigure(figure)) {
-        ShowError(14);
-        return;
-    }
     const auto& base = dynamic_cast<const TStrecke&>(*figure);
 
     SkipBlanks();
     if (!IsNumberChar(static_cast<unsigned char>(Ch))) {
-        const TPunkt* const point = Find(ReadNameCut10());
+        const TPunkt* const point = ReadPoint(NameLength::Cut10, 15, 4);
         if (Failed) return;
-        if (point == nullptr) {
-            ShowError(15);
-            return;
-        }
-        if (!IsKind(point, "Punkt")) {
-            ShowError(4);
-            return;
-        }
         std::feclearexcept(FE_ALL_EXCEPT);
         auto parallel = std::make_unique<TParallele>(base, *point, name);
-        if (FloatFaultRaised()) {
-            ReportFloatFault(false);
-            return;
-        }
+        if (RejectFloatFault()) return;
         AddObject(std::move(parallel));
         return;
     }
@@ -133,10 +78,7 @@ void TParser::CmdParallele() {
     // auxiliary point joins the list: a rejected line leaves nothing behind.
     const TPunkt through("", x, y);
     auto parallel = std::make_unique<TParallele>(base, through, name);
-    if (FloatFaultRaised()) {
-        ReportFloatFault(false);
-        return;
-    }
+    if (RejectFloatFault()) return;
     if (!CheckFinite({x, y})) return;
     if (!parallel->IsFinite()) {
         ReportFloatFault(false);
@@ -147,22 +89,10 @@ void TParser::CmdParallele() {
 }
 
 void TParser::CmdKreis() {
-    const std::string name = ReadName();
+    const std::string name = ReadNewName(NameLength::Full);
     if (Failed) return;
-    if (Objects.Contains(name)) {
-        ShowError(1);
-        return;
-    }
-    TPunkt* const centre = Find(ReadName());
+    TPunkt* const centre = ReadPoint(NameLength::Full, 16, 17);
     if (Failed) return;
-    if (centre == nullptr) {
-        ShowError(16);
-        return;
-    }
-    if (!IsKind(centre, "Punkt")) {
-        ShowError(17);
-        return;
-    }
 
     double radius = 0;
     SkipBlanks();
@@ -195,10 +125,7 @@ void TParser::CmdKreis() {
         }
         std::feclearexcept(FE_ALL_EXCEPT);
         radius = std::sqrt((x1 - x2) * (x1 - x2) + (y1 - y2) * (y1 - y2));
-        if (FloatFaultRaised()) {
-            ReportFloatFault(false);
-            return;
-        }
+        if (RejectFloatFault()) return;
         if (!CheckFinite({radius})) return;
     }
     AddObject(std::make_unique<TKreis>(centre, name, radius));

@@ -6,6 +6,7 @@
 
 #include "geometry/tpunkt.h"
 #include "geometry/tstrecke.h"
+#include "parser/asciicase.h"
 #include "parser/tparser.h"
 
 namespace {
@@ -22,13 +23,6 @@ const char* const kWhichObjectText =
 // Two different texts on purpose: the label form says "Kein", the object form "Keine".
 const char* const kNoLabelTargetText = "Kein g\xFCltiger Name!";
 const char* const kNoEraseTargetText = "Keine g\xFCltiger Name!";
-
-std::string UpperAscii(std::string_view word) {
-    std::string upper(word);
-    for (char& c : upper)
-        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-    return upper;
-}
 
 // The colour code of a colour word, or 0 when it is none. "GRÜN" and "GRüN" (Ü and ü as Windows-1252
 // bytes, which the ASCII upper-casing leaves alone) cover every spelling with an umlaut.

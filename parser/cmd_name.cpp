@@ -9,6 +9,7 @@
 #include "geometry/tstrecke.h"
 #include "geometry/twinkel.h"
 #include "intersect/intersect.h"
+#include "parser/asciicase.h"
 #include "parser/tparser.h"
 
 namespace {
@@ -18,13 +19,6 @@ constexpr double kFullTurn = 360;
 const char* const kNameMissingText = "Name fehlt!";
 const char* const kUnknownFormText = "Unbekannte Anweisung! Schnittpunkt oder Winkel eingeben.";
 const char* const kNoSuchFigureText = "Bezeichner nicht vorhanden!.";
-
-std::string UpperAscii(std::string_view word) {
-    std::string upper(word);
-    for (char& c : upper)
-        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-    return upper;
-}
 
 bool IsLegKind(std::string_view kind) {
     return kind == "Strecke" || kind == "Strahl" || kind == "Punkt";
@@ -168,12 +162,8 @@ void TParser::CmdBezeichne() {
             }
         }
 
-        const std::string name = ReadName();
+        const std::string name = ReadNewName(NameLength::Full);
         if (Failed) return;
-        if (Objects.Contains(name)) {
-            ShowError(1);
-            return;
-        }
 
         double value = LegDirection(*vertex, *far[1]) - LegDirection(*vertex, *far[0]);
         if (value < 0) value += kFullTurn;

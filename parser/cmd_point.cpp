@@ -2,12 +2,8 @@
 #include "parser/tparser.h"
 
 void TParser::CmdPunkt() {
-    const std::string name = ReadName();
+    const std::string name = ReadNewName(NameLength::Full);
     if (Failed) return;
-    if (Objects.Contains(name)) {
-        ShowError(1);
-        return;
-    }
     SkipBlanks();
     double x = 0, y = 0;
     if (!AtEnd()) {

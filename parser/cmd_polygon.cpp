@@ -7,6 +7,7 @@
 
 #include "geometry/tpunkt.h"
 #include "geometry/tstrecke.h"
+#include "parser/asciicase.h"
 #include "parser/tparser.h"
 
 namespace {
@@ -23,14 +24,6 @@ const char* const kTriangleNameText =
 const char* const kPolygonNameText =
     "Namen der Polygonstrecken werden aus den Punktnamen abgeleitet. Ein entsprechender Streckenname "
     "existiert aber bereits!";
-
-// Only the ASCII letters change; umlauts and other characters stay as they are.
-std::string LowerAscii(const std::string& name) {
-    std::string lower(name);
-    for (char& c : lower)
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    return lower;
-}
 
 }  // namespace
 

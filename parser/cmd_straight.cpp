@@ -14,15 +14,6 @@ namespace {
 // Without a given length, a segment of two new points runs from the origin to (5, 0).
 constexpr double kDefaultSegmentLength = 5;
 
-bool IsKind(const TPunkt* object, std::string_view kind) {
-    return object != nullptr && object->KindName() == kind;
-}
-
-// True when the computation since the flags were last cleared divided by zero, overflowed or was invalid.
-bool FloatFaultRaised() {
-    return std::fetestexcept(FE_DIVBYZERO | FE_OVERFLOW | FE_INVALID) != 0;
-}
-
 // The point at distance |length| from the ray's start (x1, y1) towards (x2, y2). The non-vertical case
 // intersects the ray's line y = m x + c with the circle of radius length about the start.
 void PointOnRay(double x1, double y1, double x2, double y2, double length, double& x, double& y) {
@@ -46,12 +37,8 @@ void PointOnRay(double x1, double y1, double x2, double y2, double length, doubl
 }  // namespace
 
 void TParser::CmdStrecke() {
-    const std::string name = ReadName();
+    const std::string name = ReadNewName(NameLength::Full);
     if (Failed) return;
-    if (Objects.Contains(name)) {
-        ShowError(1);
-        return;
-    }
     const std::string firstName = ReadName();
     if (Failed) return;
     TPunkt* const first = Find(firstName);
@@ -59,17 +46,8 @@ void TParser::CmdStrecke() {
     TPunkt* start = nullptr;
     TPunkt* end = nullptr;
     if (IsKind(first, "Punkt")) {
-        const std::string secondName = ReadName();
+        TPunkt* const second = ReadPoint(NameLength::Full, 5, 4);
         if (Failed) return;
-        TPunkt* const second = Find(secondName);
-        if (second == nullptr) {
-            ShowError(5);
-            return;
-        }
-        if (!IsKind(second, "Punkt")) {
-            ShowError(4);
-            return;
-        }
         start = first;
         end = second;
     } else if (first == nullptr) {
@@ -120,10 +98,7 @@ void TParser::CmdStrecke() {
         std::feclearexcept(FE_ALL_EXCEPT);
         double x = 0, y = 0;
         PointOnRay(rayStart->GetX(), rayStart->GetY(), through->GetX(), through->GetY(), length, x, y);
-        if (FloatFaultRaised()) {
-            ReportFloatFault(false);
-            return;
-        }
+        if (RejectFloatFault()) return;
         if (!CheckFinite({x, y})) return;
         auto point = std::make_unique<TPunkt>(pointName, x, y);
         end = point.get();
@@ -137,72 +112,29 @@ void TParser::CmdStrecke() {
 }
 
 void TParser::CmdGerade() {
-    const std::string name = ReadNameCut10();
+    const std::string name = ReadNewName(NameLength::Cut10);
     if (Failed) return;
-    if (Objects.Contains(name)) {
-        ShowError(1);
-        return;
-    }
-    TPunkt* const first = Find(ReadNameCut10());
+    TPunkt* const first = ReadPoint(NameLength::Cut10, "1. Punkt exisitiert nicht !", "Punktname eingeben !");
     if (Failed) return;
-    if (first == nullptr) {
-        ShowErrorText("1. Punkt exisitiert nicht !");
-        return;
-    }
-    if (!IsKind(first, "Punkt")) {
-        ShowErrorText("Punktname eingeben !");
-        return;
-    }
-    TPunkt* const second = Find(ReadNameCut10());
+    TPunkt* const second =
+        ReadPoint(NameLength::Cut10, "2. Punkt exisitiert nicht !", "Punktname eingeben !");
     if (Failed) return;
-    if (second == nullptr) {
-        ShowErrorText("2. Punkt exisitiert nicht !");
-        return;
-    }
-    if (!IsKind(second, "Punkt")) {
-        ShowErrorText("Punktname eingeben !");
-        return;
-    }
     AddObject(std::make_unique<TGerade>(first, second, name));
 }
 
 void TParser::CmdStrahl() {
-    const std::string name = ReadNameCut10();
+    const std::string name = ReadNewName(NameLength::Cut10);
     if (Failed) return;
-    if (Objects.Contains(name)) {
-        ShowError(1);
-        return;
-    }
-    TPunkt* const start = Find(ReadNameCut10());
+    TPunkt* const start = ReadPoint(NameLength::Cut10, "Anfangspunkt exisitiert nicht !", 13);
     if (Failed) return;
-    if (start == nullptr) {
-        ShowErrorText("Anfangspunkt exisitiert nicht !");
-        return;
-    }
-    if (!IsKind(start, "Punkt")) {
-        ShowError(13);
-        return;
-    }
-    TPunkt* const through = Find(ReadNameCut10());
+    TPunkt* const through = ReadPoint(NameLength::Cut10, "2. Punkt exisitiert nicht !", 13);
     if (Failed) return;
-    if (through == nullptr) {
-        ShowErrorText("2. Punkt exisitiert nicht !");
-        return;
-    }
-    if (!IsKind(through, "Punkt")) {
-        ShowError(13);
-        return;
-    }
     AddObject(std::make_unique<TStrahl>(start, through, name));
 }
 
 void TParser::CmdMittelpunkt() {
-    const std::string name = ReadNameCut10();
+    const std::string name = ReadNewName(NameLength::Cut10);
     if (Failed) return;
-    if (Objects.Contains(name)) {
-        ShowError(1);
-        return;
-    }
     const TPunkt* const figure = Find(ReadNameCut10());
     if (Failed) return;
     const TPunkt* from = nullptr;
@@ -216,16 +148,8 @@ void TParser::CmdMittelpunkt() {
         from = segment->StartPoint();
         to = segment->EndPoint();
     } else if (IsKind(figure, "Punkt")) {
-        const TPunkt* const second = Find(ReadNameCut10());
+        const TPunkt* const second = ReadPoint(NameLength::Cut10, 5, 12);
         if (Failed) return;
-        if (second == nullptr) {
-            ShowError(5);
-            return;
-        }
-        if (!IsKind(second, "Punkt")) {
-            ShowError(12);
-            return;
-        }
         from = figure;
         to = second;
     } else {
@@ -235,10 +159,7 @@ void TParser::CmdMittelpunkt() {
     std::feclearexcept(FE_ALL_EXCEPT);
     const double x = from->GetX() + (to->GetX() - from->GetX()) / 2;
     const double y = from->GetY() + (to->GetY() - from->GetY()) / 2;
-    if (FloatFaultRaised()) {
-        ReportFloatFault(false);
-        return;
-    }
+    if (RejectFloatFault()) return;
     if (!CheckFinite({x, y})) return;
     AddObject(std::make_unique<TPunkt>(name, x, y));
 }

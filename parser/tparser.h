@@ -7,6 +7,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <variant>
 
 #include "geometry/tachsen.h"
 #include "geometry/tobjlist.h"
@@ -17,6 +18,9 @@ class TStrecke;
 // Lines are read up to this many characters; the rest of a longer line is never looked at.
 inline constexpr std::size_t kMaxLineLength = 255;
 inline constexpr std::uint16_t kInitialColor = 6;
+
+// True when object exists and is of that kind (KindName).
+bool IsKind(const TPunkt* object, std::string_view kind);
 
 class TParser {
 public:
@@ -61,10 +65,25 @@ private:
     void ShowError(int number);
     void ShowErrorText(const std::string& text);
 
+    // Arguments shared by the handlers. A complaint is a numbered error or a handler's own text.
+    using Complaint = std::variant<int, const char*>;
+    enum class NameLength { Full, Cut10 };
+    void Complain(const Complaint& complaint);
+    std::string ReadNameOf(NameLength length);
+    // The name of the object a command creates; error 1 when an object already has it.
+    std::string ReadNewName(NameLength length);
+    // An existing object that fits; missing or unfitting fail the line with the given complaint.
+    TPunkt* ReadObject(NameLength length, bool (*fits)(const TPunkt*), const Complaint& missing,
+                       const Complaint& unfitting);
+    TPunkt* ReadPoint(NameLength length, const Complaint& missing, const Complaint& notAPoint);
+
     // Rejects the line with the floating-point fault's message unless every value is finite.
     bool CheckFinite(std::initializer_list<double> values);
     // Shows the message of the floating-point fault behind a non-finite result and fails the line.
     void ReportFloatFault(bool sawInfinity);
+    // After feclearexcept: true, with the fault's message shown, when the computation since then
+    // divided by zero, overflowed or was invalid.
+    bool RejectFloatFault();
     // SetColor with CurrentColor, Draw, append; refuses an object with non-finite geometry.
     bool AddObject(std::unique_ptr<TPunkt> object);
     // An invisible, unnamed, erased point appended without AddObject (PARALLELE, WINKEL).
