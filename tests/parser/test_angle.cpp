@@ -8,34 +8,12 @@
 
 namespace {
 
-struct RejectedLine {
-    std::vector<const char*> setup;
-    const char* line;
-    const char* message;  // Windows-1252
-};
-
 const std::vector<const char*> kLeg = {"PUNKT A 0 0", "PUNKT B 4 0", "STRECKE s A B", "GERADE g A B",
                                        "WINKEL alpha s A t 60"};
 
 }  // namespace
 
-class AngleTest : public ParserTest {
-protected:
-    // Each line must be rejected with exactly its message and leave the construction as it was.
-    void ExpectRejected(const std::vector<RejectedLine>& cases) {
-        for (const RejectedLine& c : cases) {
-            SCOPED_TRACE(c.line);
-            parser.Objects.FreeAll();
-            for (const char* line : c.setup)
-                ASSERT_TRUE(parser.Execute(line)) << line;
-            messages.Clear();
-            const int before = Count();
-            EXPECT_FALSE(parser.Execute(c.line));
-            EXPECT_EQ(OnlyError(), c.message);
-            EXPECT_EQ(Count(), before);
-        }
-    }
-};
+using AngleTest = ParserTest;
 
 TEST_F(AngleTest, AngleAndItsRayReferToTheirPoints) {
     ASSERT_TRUE(Run({"PUNKT A 0 0", "PUNKT B 4 0", "STRECKE s A B", "WINKEL alpha s A t 60"}));

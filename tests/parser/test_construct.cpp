@@ -7,34 +7,12 @@
 
 namespace {
 
-struct RejectedLine {
-    std::vector<const char*> setup;
-    const char* line;
-    const char* message;  // Windows-1252
-};
-
 const std::vector<const char*> kBase = {"PUNKT A 0 0",   "PUNKT B 5 0",  "PUNKT P 3 4",
                                         "STRECKE s A B", "GERADE g A P", "KREIS k A 1"};
 
 }  // namespace
 
-class ConstructTest : public ParserTest {
-protected:
-    // Each line must be rejected with exactly its message and leave the construction as it was.
-    void ExpectRejected(const std::vector<RejectedLine>& cases) {
-        for (const RejectedLine& c : cases) {
-            SCOPED_TRACE(c.line);
-            parser.Objects.FreeAll();
-            for (const char* line : c.setup)
-                ASSERT_TRUE(parser.Execute(line)) << line;
-            messages.Clear();
-            const int before = Count();
-            EXPECT_FALSE(parser.Execute(c.line));
-            EXPECT_EQ(OnlyError(), c.message);
-            EXPECT_EQ(Count(), before);
-        }
-    }
-};
+using ConstructTest = ParserTest;
 
 // Positions, radii, name cuts and most messages are in the end-to-end file construct_figures; these are
 // what its dump cannot show or it does not hold.

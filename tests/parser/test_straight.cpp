@@ -7,12 +7,6 @@
 
 namespace {
 
-struct RejectedLine {
-    std::vector<const char*> setup;
-    const char* line;
-    const char* message;  // Windows-1252
-};
-
 const std::vector<const char*> kPoints = {"PUNKT A 0 0", "PUNKT B 3 4", "STRECKE s A B", "STRAHL r A B",
                                           "KREIS k A 1"};
 
@@ -22,23 +16,7 @@ TStrecke* Straight(TPunkt* object) {
 
 }  // namespace
 
-class StraightTest : public ParserTest {
-protected:
-    // Each line must be rejected with exactly its message and leave the construction as it was.
-    void ExpectRejected(const std::vector<RejectedLine>& cases) {
-        for (const RejectedLine& c : cases) {
-            SCOPED_TRACE(c.line);
-            parser.Objects.FreeAll();
-            for (const char* line : c.setup)
-                ASSERT_TRUE(parser.Execute(line)) << line;
-            messages.Clear();
-            const int before = Count();
-            EXPECT_FALSE(parser.Execute(c.line));
-            EXPECT_EQ(OnlyError(), c.message);
-            EXPECT_EQ(Count(), before);
-        }
-    }
-};
+using StraightTest = ParserTest;
 
 // Forms, creation order, the 10-character cut and most messages are in the end-to-end file
 // straight_figures; these are what its dump cannot show or it does not hold.

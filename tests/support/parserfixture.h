@@ -5,12 +5,20 @@
 
 #include <initializer_list>
 #include <string>
+#include <vector>
 
 #include "drawing/drawstate.h"
 #include "drawing/transform.h"
 #include "parser/tparser.h"
 #include "tests/support/recordingcanvas.h"
 #include "tests/support/recordingmessages.h"
+
+// A line that must be rejected after the setup lines were accepted.
+struct RejectedLine {
+    std::vector<const char*> setup;
+    const char* line;
+    const char* message;  // Windows-1252
+};
 
 class ParserTest : public ::testing::Test {
 protected:
@@ -37,6 +45,21 @@ protected:
     std::string OnlyError() const {
         EXPECT_LE(messages.errors.size(), 1u);
         return messages.errors.empty() ? std::string() : messages.errors.front();
+    }
+
+    // Each line must be rejected with exactly its message and leave the construction as it was.
+    void ExpectRejected(const std::vector<RejectedLine>& cases) {
+        for (const RejectedLine& c : cases) {
+            SCOPED_TRACE(c.line);
+            parser.Objects.FreeAll();
+            for (const char* line : c.setup)
+                ASSERT_TRUE(parser.Execute(line)) << line;
+            messages.Clear();
+            const int before = Count();
+            EXPECT_FALSE(parser.Execute(c.line));
+            EXPECT_EQ(OnlyError(), c.message);
+            EXPECT_EQ(Count(), before);
+        }
     }
 
     TPunkt* Obj(const char* name) const { return parser.Objects.FindByName(name); }
