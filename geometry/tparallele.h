@@ -1,11 +1,9 @@
 // TParallele: the parallel to a straight figure through a point, fixed at creation.
 #pragma once
 
-#include <memory>
+#include "geometry/tconstructedline.h"
 
-#include "geometry/tgerade.h"
-
-class TParallele : public TGerade {
+class TParallele : public TConstructedLine {
 public:
     TParallele() = default;
     TParallele(const TStrecke& line, const TPunkt& p, std::string_view name) { Init(line, p, name); }
@@ -14,9 +12,4 @@ public:
     void Init(const TStrecke& line, const TPunkt& p, std::string_view name);
 
     std::string_view KindName() const override;
-    void Rotate(double angle) override;
-
-private:
-    std::unique_ptr<TPunkt> Q1;  // owned construction points, the same objects as P1 and P2
-    std::unique_ptr<TPunkt> Q2;
 };

@@ -49,23 +49,14 @@ void TSenkrechte::Init(const TStrecke& line, const TPunkt& p, std::string_view n
     const TPunkt* b = line.EndPoint();
     if (a == nullptr || b == nullptr) {
         // A figure without defining points (a circle) has no perpendicular; IsFinite reports it.
-        Q1.reset();
-        Q2.reset();
-        TStrecke::Init(nullptr, nullptr, name);
+        ClearConstructionPoints(name);
         return;
     }
     double qx, qy;
     PerpendicularConstructionPoint(a->GetX(), a->GetY(), b->GetX(), b->GetY(), p.GetX(), p.GetY(), qx, qy);
-    Q1 = std::make_unique<TPunkt>("", qx, qy);
-    Q2 = std::make_unique<TPunkt>("", p.GetX(), p.GetY());
-    TStrecke::Init(Q1.get(), Q2.get(), name);
+    SetConstructionPoints(qx, qy, p.GetX(), p.GetY(), name);
 }
 
 std::string_view TSenkrechte::KindName() const {
     return "Senkrechte";
-}
-
-void TSenkrechte::Rotate(double angle) {
-    if (Q1) Q1->Rotate(angle);
-    if (Q2) Q2->Rotate(angle);
 }
