@@ -29,6 +29,28 @@ bool CodeColor(std::uint16_t code, TColor& color) {
     }
 }
 
+// The monochrome line style of a colour code; false for codes without one (0, 5, the point mark and
+// unknown codes).
+bool CodeStyle(std::uint16_t code, PenStyle& style) {
+    switch (code) {
+        case kStyleRed:
+            style = PenStyle::Dash;
+            return true;
+        case kStyleGreen:
+            style = PenStyle::DashDot;
+            return true;
+        case kStyleBlue:
+        case kStyleBlack:
+            style = PenStyle::Solid;
+            return true;
+        case kStyleYellow:
+            style = PenStyle::Dot;
+            return true;
+        default:
+            return false;
+    }
+}
+
 }  // namespace
 
 void SelectLinePen(std::uint16_t code) {
@@ -46,30 +68,14 @@ void SelectLinePen(std::uint16_t code) {
         }
         return;
     }
-    switch (code) {
-        case kStyleRed:
-            pen.style = PenStyle::Dash;
-            break;
-        case kStyleGreen:
-            pen.style = PenStyle::DashDot;
-            break;
-        case kStyleBlue:
-            pen.style = PenStyle::Solid;
-            pen.width = 2;
-            break;
-        case kStyleYellow:
-            pen.style = PenStyle::Dot;
-            break;
-        case kStyleBlack:
-            pen.style = PenStyle::Solid;
-            break;
-        case kStylePointMark:
-            pen.style = PenStyle::Solid;
-            pen.width = 1;
-            break;
-        default:
-            return;  // no change
+    if (code == kStylePointMark) {
+        pen.style = PenStyle::Solid;
+        pen.width = 1;
+    } else if (!CodeStyle(code, pen.style)) {
+        return;  // no change
     }
+    // Blue is told apart from black by its width.
+    if (code == kStyleBlue) pen.width = 2;
     pen.color = kBlack;
 }
 
@@ -84,23 +90,7 @@ void SelectCirclePen(std::uint16_t code) {
         if (code != kStylePointMark && CodeColor(code, color)) pen.color = color;
         return;
     }
-    switch (code) {
-        case kStyleRed:
-            pen.style = PenStyle::Dash;
-            break;
-        case kStyleGreen:
-            pen.style = PenStyle::DashDot;
-            break;
-        case kStyleBlue:
-        case kStyleBlack:
-            pen.style = PenStyle::Solid;
-            break;
-        case kStyleYellow:
-            pen.style = PenStyle::Dot;
-            break;
-        default:
-            break;  // no change
-    }
+    CodeStyle(code, pen.style);  // codes without a style leave the pen as it is
 }
 
 void ResetPen() {
