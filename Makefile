@@ -37,7 +37,7 @@ test-asan: deps
 	@ctest --test-dir $(ASAN_DIR) --output-on-failure -j $(JOBS) -E format_check
 
 format:
-	@find drawing geometry intersect parser app tests bench fuzz -name '*.cpp' -o -name '*.h' 2>/dev/null \
+	@find drawing geometry intersect parser text document batch app tests bench fuzz -name '*.cpp' -o -name '*.h' 2>/dev/null \
 		| xargs clang-format -i
 
 # The libFuzzer targets need clang; they live in their own build directory.

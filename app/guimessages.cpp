@@ -2,9 +2,9 @@
 
 #include <QLabel>
 
-#include "app/cp1252.h"
 #include "app/guiservices.h"
-#include "app/settings.h"
+#include "app/qtext.h"
+#include "document/settings.h"
 
 void GuiMessages::ShowErrorBox(const std::string& text) {
     services_.ShowError(parent_, Cp1252ToQString(text));

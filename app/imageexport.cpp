@@ -34,7 +34,7 @@ bool RedrawOn(QPaintDevice& device, TParser& parser, int width, int height) {
 
 }  // namespace
 
-std::optional<QByteArray> RenderPng(TParser& parser, int width, int height) {
+std::optional<std::string> RenderPng(TParser& parser, int width, int height) {
     QImage image(width, height, QImage::Format_RGB32);
     if (image.isNull()) return std::nullopt;
     image.setDotsPerMeterX(kDotsPerMeter);
@@ -45,10 +45,10 @@ std::optional<QByteArray> RenderPng(TParser& parser, int width, int height) {
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
     if (!image.save(&buffer, "PNG")) return std::nullopt;
-    return bytes;
+    return bytes.toStdString();
 }
 
-std::optional<QByteArray> RenderSvg(TParser& parser, int width, int height) {
+std::optional<std::string> RenderSvg(TParser& parser, int width, int height) {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
@@ -59,10 +59,10 @@ std::optional<QByteArray> RenderSvg(TParser& parser, int width, int height) {
     generator.setResolution(kDpi);
     generator.setTitle(QStringLiteral("Lineato"));
     if (!RedrawOn(generator, parser, width, height)) return std::nullopt;
-    return bytes;
+    return bytes.toStdString();
 }
 
-std::optional<QByteArray> RenderPdf(TParser& parser, int width, int height) {
+std::optional<std::string> RenderPdf(TParser& parser, int width, int height) {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
@@ -77,5 +77,13 @@ std::optional<QByteArray> RenderPdf(TParser& parser, int width, int height) {
         writer.setCreator(QStringLiteral("lineato-batch"));
         if (!RedrawOn(writer, parser, width, height)) return std::nullopt;
     }
-    return bytes;
+    return bytes.toStdString();
+}
+
+std::vector<ImageOutput> BatchImageOutputs(const BatchOptions& options) {
+    std::vector<ImageOutput> outputs;
+    if (!options.png.empty()) outputs.push_back({"PNG", options.png, RenderPng});
+    if (!options.svg.empty()) outputs.push_back({"SVG", options.svg, RenderSvg});
+    if (!options.pdf.empty()) outputs.push_back({"PDF", options.pdf, RenderPdf});
+    return outputs;
 }

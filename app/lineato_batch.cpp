@@ -1,17 +1,17 @@
 // lineato-batch: executes a construction file headless and reports messages, a JSON dump and images.
+#include <unistd.h>
 #include <QGuiApplication>
 #include <QtGlobal>
-#include <cerrno>
+
 #include <clocale>
-#include <cstdio>
-#include <cstring>
 #include <iostream>
-#include <memory>
 #include <string>
 #include <vector>
 
-#include "app/batchoptions.h"
-#include "app/batchrun.h"
+#include "app/imageexport.h"
+#include "batch/batchoptions.h"
+#include "batch/batchrun.h"
+#include "text/fileio.h"
 
 namespace {
 
@@ -19,35 +19,6 @@ namespace {
 // messages on stderr, which scripts compare; only fatal ones are let through.
 void QuietQtMessages(QtMsgType type, const QMessageLogContext&, const QString& message) {
     if (type == QtFatalMsg) std::cerr << "lineato-batch: Qt: " << message.toStdString() << '\n';
-}
-
-struct FileCloser {
-    void operator()(std::FILE* file) const { std::fclose(file); }
-};
-
-// The whole content of path ("-": standard input); false with errno's reason in error.
-bool ReadInput(const std::string& path, std::string& bytes, std::string& error) {
-    std::unique_ptr<std::FILE, FileCloser> opened;
-    std::FILE* file = stdin;
-    if (path != "-") {
-        opened.reset(std::fopen(path.c_str(), "rb"));
-        if (!opened) {
-            error = std::strerror(errno);
-            return false;
-        }
-        file = opened.get();
-    }
-    std::vector<char> chunk(1 << 16);
-    for (;;) {
-        const std::size_t n = std::fread(chunk.data(), 1, chunk.size(), file);
-        bytes.append(chunk.data(), n);
-        if (n < chunk.size()) break;
-    }
-    if (std::ferror(file)) {
-        error = std::strerror(errno);
-        return false;
-    }
-    return true;
 }
 
 }  // namespace
@@ -65,9 +36,12 @@ int main(int argc, char** argv) {
         return kExitAccepted;
     }
 
-    std::string bytes;
-    if (!ReadInput(options->file, bytes, error)) {
-        std::cerr << "lineato-batch: cannot read " << options->file << ": " << error << '\n';
+    // Refused like the window refuses them: directories, pipes and devices given by name, and inputs
+    // beyond the size bound, so that /dev/zero ends at once instead of filling memory.
+    const FileReadResult input =
+        options->file == "-" ? ReadDescriptorBytes(STDIN_FILENO) : ReadFileBytes(options->file);
+    if (!input.bytes) {
+        std::cerr << "lineato-batch: cannot read " << options->file << ": " << input.reason << '\n';
         return kExitUsage;
     }
 
@@ -78,5 +52,5 @@ int main(int argc, char** argv) {
     // Qt adopts the user's locale; number formatting in the core must stay with the decimal point.
     std::setlocale(LC_NUMERIC, "C");
 
-    return RunBatch(*options, bytes, std::cout, std::cerr);
+    return RunBatch(*options, *input.bytes, std::cout, std::cerr, BatchImageOutputs(*options));
 }

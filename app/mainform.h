@@ -7,7 +7,7 @@
 #include <QStringList>
 #include <memory>
 
-#include "app/settings.h"
+#include "document/settings.h"
 #include "parser/tparser.h"
 
 class GuiServices;

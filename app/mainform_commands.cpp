@@ -9,11 +9,11 @@
 #include <QToolBar>
 
 #include "app/aboutbox.h"
-#include "app/cp1252.h"
 #include "app/guiservices.h"
 #include "app/helpwindow.h"
 #include "app/mainform.h"
 #include "app/paintbox.h"
+#include "app/qtext.h"
 #include "drawing/drawstate.h"
 #include "drawing/transform.h"
 

@@ -7,13 +7,13 @@
 #include <QPlainTextEdit>
 #include <QSaveFile>
 
-#include "app/confile.h"
-#include "app/cp1252.h"
 #include "app/editorform.h"
 #include "app/guiservices.h"
 #include "app/mainform.h"
 #include "app/paintbox.h"
+#include "app/qtext.h"
 #include "drawing/transform.h"
+#include "text/confile.h"
 
 bool TMainForm::ExecuteList() {
     for (int i = 0; i < ListBox->count(); ++i) {

@@ -5,11 +5,11 @@
 #include <QListWidget>
 #include <QPrinter>
 
-#include "app/cp1252.h"
 #include "app/guiservices.h"
 #include "app/mainform.h"
 #include "app/paintbox.h"
 #include "app/printing.h"
+#include "app/qtext.h"
 #include "drawing/drawstate.h"
 
 void TMainForm::FilePrint() {

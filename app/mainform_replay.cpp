@@ -3,11 +3,11 @@
 #include <QListWidget>
 #include <memory>
 
-#include "app/cp1252.h"
 #include "app/einzelschritt.h"
 #include "app/guiservices.h"
 #include "app/mainform.h"
 #include "app/paintbox.h"
+#include "app/qtext.h"
 #include "drawing/transform.h"
 
 namespace {

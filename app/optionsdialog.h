@@ -7,7 +7,7 @@
 #include <memory>
 #include <optional>
 
-#include "app/settings.h"
+#include "document/settings.h"
 
 class GuiServices;
 class QCheckBox;

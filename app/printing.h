@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "app/settings.h"
+#include "document/settings.h"
 #include "drawing/canvas.h"
 #include "drawing/drawstate.h"
 

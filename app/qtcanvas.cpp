@@ -9,7 +9,7 @@
 #include <cstdint>
 #include <numbers>
 
-#include "app/cp1252.h"
+#include "app/qtext.h"
 #include "drawing/transform.h"
 
 namespace {

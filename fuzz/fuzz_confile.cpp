@@ -1,16 +1,15 @@
 // Construction-file line splitting and the Windows-1252 conversions on arbitrary bytes.
-#include <QByteArray>
-#include <QString>
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include "app/confile.h"
-#include "app/cp1252.h"
+#include "text/confile.h"
+#include "text/cp1252.h"
 
 namespace {
 
@@ -44,28 +43,46 @@ void CheckLines(std::string_view bytes) {
         Fail("a text without line ends is one line");
 }
 
-bool IsValidUtf8(const std::string& s) {
-    const QByteArray bytes(s.data(), static_cast<qsizetype>(s.size()));
-    return QString::fromUtf8(bytes).toUtf8() == bytes;
+// Number of code points when s is valid UTF-8 (shortest forms, no surrogates, at most U+10FFFF);
+// nullopt otherwise. Written apart from the converter's decoder on purpose.
+std::optional<std::size_t> CodePoints(std::string_view s) {
+    std::size_t count = 0;
+    for (std::size_t i = 0; i < s.size(); ++count) {
+        const auto b = static_cast<unsigned char>(s[i]);
+        const std::size_t length = b < 0x80         ? 1
+                                   : (b >> 5) == 6  ? 2
+                                   : (b >> 4) == 14 ? 3
+                                   : (b >> 3) == 30 ? 4
+                                                    : 0;
+        if (length == 0 || i + length > s.size()) return std::nullopt;
+        std::uint32_t code = length == 1 ? b : b & (0x7F >> length);
+        for (std::size_t k = 1; k < length; ++k) {
+            const auto c = static_cast<unsigned char>(s[i + k]);
+            if ((c & 0xC0) != 0x80) return std::nullopt;
+            code = (code << 6) | (c & 0x3F);
+        }
+        constexpr std::uint32_t kShortest[] = {0, 0, 0x80, 0x800, 0x10000};
+        if (code < kShortest[length] || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF))
+            return std::nullopt;
+        i += length;
+    }
+    return count;
 }
 
 void CheckCp1252(std::string_view bytes) {
     const std::string original(bytes);
-    // Every byte string survives both round trips.
-    if (QStringToCp1252(Cp1252ToQString(bytes)) != original) Fail("QString round trip");
+    // Every byte string survives the round trip, one character per byte.
     const std::string utf8 = Cp1252ToUtf8(bytes);
-    if (!IsValidUtf8(utf8)) Fail("Cp1252ToUtf8 made invalid UTF-8");
+    if (CodePoints(utf8) != bytes.size()) Fail("Cp1252ToUtf8 made invalid UTF-8 or lost characters");
     if (Utf8ToCp1252(utf8) != original) Fail("UTF-8 round trip");
-    if (Cp1252ToQString(bytes).size() != static_cast<qsizetype>(bytes.size())) Fail("one character per byte");
+    for (unsigned char c : bytes)
+        if (UnicodeToCp1252(Cp1252ToUnicode(c)) != static_cast<char>(c)) Fail("byte round trip");
 
-    // Arbitrary bytes read as UTF-8: never longer than the input, and for valid UTF-8 the same as Qt's way.
+    // Arbitrary bytes read as UTF-8: never longer than the input; valid UTF-8 gives one byte per character.
     const std::string back = Utf8ToCp1252(bytes);
     if (back.size() > bytes.size()) Fail("Utf8ToCp1252 grew");
-    if (IsValidUtf8(original)) {
-        const QString text =
-            QString::fromUtf8(QByteArray(original.data(), static_cast<qsizetype>(original.size())));
-        if (QStringToCp1252(text) != back) Fail("Utf8ToCp1252 disagrees with QStringToCp1252");
-    }
+    if (const auto count = CodePoints(original); count && back.size() != *count)
+        Fail("Utf8ToCp1252 lost or invented characters of valid UTF-8");
 }
 
 }  // namespace

@@ -15,8 +15,9 @@
 #include <utility>
 #include <vector>
 
-#include "app/inifile.h"
-#include "app/settings.h"
+#include "document/settings.h"
+#include "text/fileio.h"
+#include "text/inifile.h"
 
 namespace {
 
@@ -113,7 +114,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (!SaveSettings(path, wanted)) Fail("SaveSettings failed on a writable file");
     if (!(LoadSettings(path) == wanted)) Fail("load after save differs from what was saved");
 
-    const auto saved = ReadFileBytes(path);
+    const auto saved = ReadFileBytes(path).bytes;
     if (!saved) Fail("saved file unreadable");
     const IniFile after(*saved);
     if (after.Read("Fremd", "Schluessel", "\x01") != foreignBefore) Fail("foreign section changed");
@@ -124,6 +125,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     // A second save of the same options changes nothing.
     if (!SaveSettings(path, wanted)) Fail("second save failed");
-    if (ReadFileBytes(path) != saved) Fail("saving the same options twice changed the file");
+    if (ReadFileBytes(path).bytes != saved) Fail("saving the same options twice changed the file");
     return 0;
 }

@@ -9,7 +9,8 @@
 #include <sstream>
 #include <string>
 
-#include "app/batchrun.h"
+#include "app/imageexport.h"
+#include "batch/batchrun.h"
 
 namespace {
 
@@ -23,7 +24,7 @@ protected:
     std::string Path(const char* name) const { return dir_.filePath(name).toStdString(); }
 
     int Run(const BatchOptions& options, std::string_view text) {
-        return RunBatch(options, text, out_, err_);
+        return RunBatch(options, text, out_, err_, BatchImageOutputs(options));
     }
 
     QTemporaryDir dir_;
@@ -94,7 +95,7 @@ protected:
         options.file = "bad.con";
         options.keepGoing = keepGoing;
         options.dump = true;
-        return RunBatch(options, text, out_, err_);
+        return RunBatch(options, text, out_, err_, BatchImageOutputs(options));
     }
 
     std::ostringstream out_;

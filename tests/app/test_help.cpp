@@ -12,8 +12,8 @@
 #include <QTextBrowser>
 #include <QTextDocument>
 
-#include "app/cp1252.h"
 #include "app/helpwindow.h"
+#include "app/qtext.h"
 #include "parser/errortexts.h"
 #include "tests/support/parserfixture.h"
 

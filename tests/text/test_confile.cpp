@@ -1,5 +1,5 @@
 // Tests of the construction file's line format.
-#include "app/confile.h"
+#include "text/confile.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
 // The batch tool's message seam: error and information boxes become lines on the standard streams.
-#include "app/batchmessages.h"
+#include "batch/batchmessages.h"
 
 #include <utility>
 
-#include "app/cp1252.h"
+#include "text/cp1252.h"
 
 BatchMessageSink::BatchMessageSink(std::ostream& output, std::ostream& errors, std::string fileLabel)
     : output_(output), errors_(errors), fileLabel_(std::move(fileLabel)) {}

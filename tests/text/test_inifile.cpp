@@ -1,5 +1,5 @@
 // The INI reader/writer: name matching, and writes that leave every other byte of the file alone.
-#include "app/inifile.h"
+#include "text/inifile.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // Loading and saving the nine options of the settings file.
-#include "app/settings.h"
+#include "document/settings.h"
 
 #include <sys/stat.h>
 
@@ -9,7 +9,8 @@
 #include <optional>
 #include <string_view>
 
-#include "app/inifile.h"
+#include "text/fileio.h"
+#include "text/inifile.h"
 
 namespace {
 
@@ -66,7 +67,7 @@ bool ReadBool(const IniFile& file, const BoolKey& key, bool fallback) {
 
 Settings LoadSettings(const std::string& path) {
     Settings settings;
-    const auto bytes = ReadFileBytes(path);
+    const auto bytes = ReadFileBytes(path).bytes;
     if (!bytes) return settings;
     const IniFile file(*bytes);
     for (const BoolKey& key : kKeys) {
@@ -82,7 +83,7 @@ bool SaveSettings(const std::string& path, const Settings& settings) {
     struct stat info {};
     if (::stat(path.c_str(), &info) == 0) {
         // An existing file that cannot be read would lose its other lines: leave it alone.
-        const auto bytes = ReadFileBytes(path);
+        const auto bytes = ReadFileBytes(path).bytes;
         if (!bytes) return false;
         old = *bytes;
     } else if (errno != ENOENT) {

@@ -1,5 +1,5 @@
 // LoadSettings and SaveSettings against real files: values, foreign content, and saves that fail safely.
-#include "app/settings.h"
+#include "document/settings.h"
 
 #include <gtest/gtest.h>
 #include <sys/resource.h>
@@ -13,7 +13,8 @@
 #include <random>
 #include <string>
 
-#include "app/inifile.h"
+#include "text/fileio.h"
+#include "text/inifile.h"
 
 namespace fs = std::filesystem;
 
@@ -32,7 +33,7 @@ protected:
         fs::remove_all(dir_);
     }
     void Put(const std::string& bytes) { std::ofstream(path_, std::ios::binary) << bytes; }
-    std::string Get() const { return ReadFileBytes(path_).value_or("<missing>"); }
+    std::string Get() const { return ReadFileBytes(path_).bytes.value_or("<missing>"); }
     int EntriesInDir() const {
         return static_cast<int>(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()));
     }

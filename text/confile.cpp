@@ -1,5 +1,5 @@
 // Splitting and joining of construction-file text.
-#include "app/confile.h"
+#include "text/confile.h"
 
 std::vector<std::string> SplitConstructionLines(std::string_view bytes) {
     const std::size_t nul = bytes.find('\0');

@@ -1,47 +1,38 @@
 // The batch run: start state, line-by-line execution, dump, image files.
-#include "app/batchrun.h"
+#include "batch/batchrun.h"
 
-#include <QFile>
-#include <QString>
-#include <functional>
-#include <optional>
 #include <string>
 #include <vector>
 
-#include "app/batchdump.h"
-#include "app/batchmessages.h"
-#include "app/confile.h"
-#include "app/imageexport.h"
+#include "batch/batchdump.h"
+#include "batch/batchmessages.h"
 #include "drawing/drawstate.h"
 #include "drawing/nullcanvas.h"
 #include "drawing/transform.h"
 #include "parser/tparser.h"
+#include "text/confile.h"
+#include "text/fileio.h"
 
 namespace {
 
-using Renderer = std::function<std::optional<QByteArray>(TParser&, int, int)>;
-
 // Writes one image file; false with a message on err when it cannot be made or written.
-bool ExportImage(const std::string& path, const char* format, const Renderer& render, TParser& parser,
-                 const BatchOptions& options, std::ostream& err) {
-    const std::optional<QByteArray> bytes = render(parser, options.width, options.height);
+bool WriteImage(const ImageOutput& image, TParser& parser, const BatchOptions& options, std::ostream& err) {
+    const std::optional<std::string> bytes = image.render(parser, options.width, options.height);
     if (!bytes) {
-        err << "lineato-batch: cannot render " << format << " image " << path << '\n';
+        err << "lineato-batch: cannot render " << image.format << " image " << image.path << '\n';
         return false;
     }
-    QFile file(QString::fromLocal8Bit(path.c_str()));
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(*bytes) != bytes->size() ||
-        !file.flush()) {
-        err << "lineato-batch: cannot write " << path << ": " << file.errorString().toStdString() << '\n';
+    if (!ReplaceFileAtomically(image.path, *bytes)) {
+        err << "lineato-batch: cannot write " << image.path << '\n';
         return false;
     }
-    file.close();
     return true;
 }
 
 }  // namespace
 
-int RunBatch(const BatchOptions& options, std::string_view fileBytes, std::ostream& out, std::ostream& err) {
+int RunBatch(const BatchOptions& options, std::string_view fileBytes, std::ostream& out, std::ostream& err,
+             const std::vector<ImageOutput>& images) {
     DrawStateGuard restoreDrawing;
     const DeviceRect area{0, 0, options.width, options.height};
     // Execution draws on nothing; the images are drawn afterwards by one Redraw each.
@@ -71,9 +62,8 @@ int RunBatch(const BatchOptions& options, std::string_view fileBytes, std::ostre
     out.flush();
 
     bool written = true;
-    if (!options.png.empty()) written &= ExportImage(options.png, "PNG", RenderPng, parser, options, err);
-    if (!options.svg.empty()) written &= ExportImage(options.svg, "SVG", RenderSvg, parser, options, err);
-    if (!options.pdf.empty()) written &= ExportImage(options.pdf, "PDF", RenderPdf, parser, options, err);
+    for (const ImageOutput& image : images)
+        written &= WriteImage(image, parser, options, err);
 
     if (!written) return kExitUsage;
     return rejected ? kExitRejected : kExitAccepted;

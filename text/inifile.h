@@ -60,13 +60,3 @@ private:
 
     std::string text_;
 };
-
-// The file's bytes; nullopt when it cannot be opened or read. A missing file is nullopt too; tell the two
-// apart with std::filesystem::exists where it matters.
-std::optional<std::string> ReadFileBytes(const std::string& path);
-
-// Replaces the file at path with bytes, whole or not at all: the bytes go to a new file beside it, which
-// is flushed to disk and then renamed over the target. A symbolic link is followed and its target
-// replaced; an existing target keeps its permission bits. Returns false, with the old file untouched, on
-// any failure, and when path names something other than a regular file.
-bool ReplaceFileAtomically(const std::string& path, std::string_view bytes);

@@ -1,16 +1,16 @@
 // The JSON dump of a construction after a batch run.
-#include "app/batchdump.h"
+#include "batch/batchdump.h"
 
 #include <array>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
 
-#include "app/cp1252.h"
 #include "drawing/drawstate.h"
 #include "geometry/tkreis.h"
 #include "geometry/twinkel.h"
 #include "parser/tparser.h"
+#include "text/cp1252.h"
 
 namespace {
 

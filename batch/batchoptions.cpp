@@ -1,5 +1,5 @@
 // Parsing of lineato-batch's command line.
-#include "app/batchoptions.h"
+#include "batch/batchoptions.h"
 
 #include <charconv>
 

@@ -1,13 +1,5 @@
-// Initialisation-file text kept line by line, and the file reading and atomic replacement beneath it.
-#include "app/inifile.h"
-
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <cerrno>
-#include <filesystem>
-#include <system_error>
+// Initialisation-file text: reading and writing keys of sections, every other line kept byte-exact.
+#include "text/inifile.h"
 
 namespace {
 
@@ -156,83 +148,4 @@ void IniFile::Write(std::string_view section, std::string_view key, std::string_
         --last;
     const std::size_t insertAt = last == range.begin ? range.begin : LineAt(LineStart(last - 1)).next;
     InsertLine(insertAt, line);
-}
-
-std::optional<std::string> ReadFileBytes(const std::string& path) {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) return std::nullopt;
-    struct stat info {};
-    // Only regular files: a device or a pipe could deliver bytes for ever.
-    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
-        ::close(fd);
-        return std::nullopt;
-    }
-    std::string bytes;
-    char buffer[65536];
-    for (;;) {
-        const ssize_t count = ::read(fd, buffer, sizeof buffer);
-        if (count < 0 && errno == EINTR) continue;
-        if (count < 0) {
-            ::close(fd);
-            return std::nullopt;
-        }
-        if (count == 0) break;
-        bytes.append(buffer, static_cast<std::size_t>(count));
-    }
-    ::close(fd);
-    return bytes;
-}
-
-namespace {
-
-bool WriteAll(int fd, std::string_view bytes) {
-    while (!bytes.empty()) {
-        const ssize_t count = ::write(fd, bytes.data(), bytes.size());
-        if (count < 0 && errno == EINTR) continue;
-        if (count <= 0) return false;
-        bytes.remove_prefix(static_cast<std::size_t>(count));
-    }
-    return true;
-}
-
-// Opens a new file beside target, honouring the umask; returns its descriptor and name.
-int CreateTemporaryBeside(const std::filesystem::path& target, std::filesystem::path& name) {
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        name = target;
-        name += ".tmp" + std::to_string(::getpid()) + "_" + std::to_string(attempt);
-        const int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd >= 0 || errno != EEXIST) return fd;
-    }
-    return -1;
-}
-
-}  // namespace
-
-bool ReplaceFileAtomically(const std::string& path, std::string_view bytes) {
-    namespace fs = std::filesystem;
-    std::error_code error;
-    fs::path target = path;
-    struct stat info {};
-    const bool exists = ::stat(path.c_str(), &info) == 0;
-    if (exists) {
-        if (!S_ISREG(info.st_mode)) return false;
-        target = fs::canonical(target, error);
-        if (error) return false;
-    } else if (fs::is_symlink(target, error)) {
-        return false;  // a dangling link: replacing the link itself would surprise
-    }
-
-    fs::path temporary;
-    const int fd = CreateTemporaryBeside(target, temporary);
-    if (fd < 0) return false;
-    bool ok = WriteAll(fd, bytes);
-    if (ok && exists) ok = ::fchmod(fd, info.st_mode & 07777) == 0;
-    if (ok) ok = ::fsync(fd) == 0;
-    if (::close(fd) != 0) ok = false;
-    if (ok) ok = ::rename(temporary.c_str(), target.c_str()) == 0;
-    if (!ok) {
-        ::unlink(temporary.c_str());
-        return false;
-    }
-    return true;
 }

@@ -1,5 +1,5 @@
 // Tests of lineato-batch's command line and of the JSON building blocks of its dump.
-#include "app/batchoptions.h"
+#include "batch/batchoptions.h"
 
 #include <gtest/gtest.h>
 
@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "app/batchdump.h"
+#include "batch/batchdump.h"
 
 namespace {
 

@@ -1,0 +1,84 @@
+// Reading whole files within bounds and replacing them atomically: what is refused, what survives.
+#include "text/fileio.h"
+
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+class FileIo : public ::testing::Test {
+protected:
+    void SetUp() override {
+        dir_ = fs::temp_directory_path() / ("lineato_fileio_" + std::to_string(::getpid()));
+        fs::remove_all(dir_);
+        fs::create_directories(dir_);
+    }
+    void TearDown() override { fs::remove_all(dir_); }
+    std::string Path(const char* name) const { return (dir_ / name).string(); }
+    static void Put(const std::string& path, const std::string& bytes) {
+        std::ofstream(path, std::ios::binary) << bytes;
+    }
+
+    fs::path dir_;
+};
+
+TEST_F(FileIo, ReadsRegularFilesWhole) {
+    const std::string bytes = std::string("PUNKT A 1 2\r\n\0tail", 19);
+    Put(Path("a.con"), bytes);
+    const FileReadResult read = ReadFileBytes(Path("a.con"));
+    ASSERT_TRUE(read.bytes);
+    EXPECT_EQ(*read.bytes, bytes);
+    Put(Path("empty.con"), "");
+    EXPECT_EQ(ReadFileBytes(Path("empty.con")).bytes, std::string());
+}
+
+TEST_F(FileIo, RefusesWhatIsNoRegularFileWithoutBlocking) {
+    EXPECT_FALSE(ReadFileBytes(Path("missing.con")).bytes);
+    EXPECT_FALSE(ReadFileBytes(dir_.string()).bytes);
+    EXPECT_EQ(ReadFileBytes(dir_.string()).reason, "Is a directory");
+    // A FIFO without a writer would block an ordinary open for ever.
+    ASSERT_EQ(::mkfifo(Path("fifo").c_str(), 0600), 0);
+    EXPECT_FALSE(ReadFileBytes(Path("fifo")).bytes);
+    // A device delivers bytes for ever.
+    EXPECT_FALSE(ReadFileBytes("/dev/zero").bytes);
+    EXPECT_FALSE(ReadFileBytes("/dev/null").bytes);
+}
+
+TEST_F(FileIo, RefusesInputsBeyondTheBound) {
+    // A sparse file costs no disk space.
+    const std::string huge = Path("huge.con");
+    Put(huge, "");
+    fs::resize_file(huge, kMaxReadFileSize + 1);
+    const FileReadResult read = ReadFileBytes(huge);
+    EXPECT_FALSE(read.bytes);
+    EXPECT_EQ(read.reason, "File too large");
+
+    // An endless stream ends at the bound.
+    const int zero = ::open("/dev/zero", O_RDONLY);
+    ASSERT_GE(zero, 0);
+    EXPECT_FALSE(ReadDescriptorBytes(zero).bytes);
+    ::close(zero);
+}
+
+TEST_F(FileIo, ReplacingKeepsTheOldFileWhenTheTargetIsNoFile) {
+    EXPECT_FALSE(ReplaceFileAtomically(dir_.string(), "x"));
+    EXPECT_TRUE(fs::is_directory(dir_));
+    EXPECT_FALSE(ReplaceFileAtomically(Path("gone/a.con"), "x"));
+    ASSERT_TRUE(ReplaceFileAtomically(Path("a.con"), "new"));
+    EXPECT_EQ(ReadFileBytes(Path("a.con")).bytes, "new");
+    // No temporary is left beside the target.
+    int entries = 0;
+    for ([[maybe_unused]] const auto& entry : fs::directory_iterator(dir_))
+        ++entries;
+    EXPECT_EQ(entries, 1);
+}
+
+}  // namespace

@@ -1,0 +1,118 @@
+// Reading whole files within a size bound, and replacing files atomically through a temporary beside them.
+#include "text/fileio.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+#include <system_error>
+
+namespace {
+
+const char* const kTooLarge = "File too large";
+
+// Reads until the end, refusing more than kMaxReadFileSize bytes.
+FileReadResult ReadAll(int fd) {
+    FileReadResult result;
+    std::string bytes;
+    char buffer[65536];
+    for (;;) {
+        const ssize_t count = ::read(fd, buffer, sizeof buffer);
+        if (count < 0 && errno == EINTR) continue;
+        if (count < 0) {
+            result.reason = std::strerror(errno);
+            return result;
+        }
+        if (count == 0) break;
+        if (bytes.size() + static_cast<std::size_t>(count) > kMaxReadFileSize) {
+            result.reason = kTooLarge;
+            return result;
+        }
+        bytes.append(buffer, static_cast<std::size_t>(count));
+    }
+    result.bytes = std::move(bytes);
+    return result;
+}
+
+bool WriteAll(int fd, std::string_view bytes) {
+    while (!bytes.empty()) {
+        const ssize_t count = ::write(fd, bytes.data(), bytes.size());
+        if (count < 0 && errno == EINTR) continue;
+        if (count <= 0) return false;
+        bytes.remove_prefix(static_cast<std::size_t>(count));
+    }
+    return true;
+}
+
+// Opens a new file beside target, honouring the umask; returns its descriptor and name.
+int CreateTemporaryBeside(const std::filesystem::path& target, std::filesystem::path& name) {
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        name = target;
+        name += ".tmp" + std::to_string(::getpid()) + "_" + std::to_string(attempt);
+        const int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd >= 0 || errno != EEXIST) return fd;
+    }
+    return -1;
+}
+
+}  // namespace
+
+FileReadResult ReadFileBytes(const std::string& path) {
+    FileReadResult result;
+    // O_NONBLOCK: opening a FIFO without a writer must not wait; regular files ignore the flag.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (fd < 0) {
+        result.reason = std::strerror(errno);
+        return result;
+    }
+    struct stat info {};
+    if (::fstat(fd, &info) != 0) {
+        result.reason = std::strerror(errno);
+    } else if (S_ISDIR(info.st_mode)) {
+        result.reason = std::strerror(EISDIR);
+    } else if (!S_ISREG(info.st_mode)) {
+        result.reason = "Not a regular file";
+    } else if (static_cast<std::uintmax_t>(info.st_size) > kMaxReadFileSize) {
+        result.reason = kTooLarge;
+    } else {
+        result = ReadAll(fd);
+    }
+    ::close(fd);
+    return result;
+}
+
+FileReadResult ReadDescriptorBytes(int fd) {
+    return ReadAll(fd);
+}
+
+bool ReplaceFileAtomically(const std::string& path, std::string_view bytes) {
+    namespace fs = std::filesystem;
+    std::error_code error;
+    fs::path target = path;
+    struct stat info {};
+    const bool exists = ::stat(path.c_str(), &info) == 0;
+    if (exists) {
+        if (!S_ISREG(info.st_mode)) return false;
+        target = fs::canonical(target, error);
+        if (error) return false;
+    } else if (fs::is_symlink(target, error)) {
+        return false;  // a dangling link: replacing the link itself would surprise
+    }
+
+    fs::path temporary;
+    const int fd = CreateTemporaryBeside(target, temporary);
+    if (fd < 0) return false;
+    bool ok = WriteAll(fd, bytes);
+    if (ok && exists) ok = ::fchmod(fd, info.st_mode & 07777) == 0;
+    if (ok) ok = ::fsync(fd) == 0;
+    if (::close(fd) != 0) ok = false;
+    if (ok) ok = ::rename(temporary.c_str(), target.c_str()) == 0;
+    if (!ok) {
+        ::unlink(temporary.c_str());
+        return false;
+    }
+    return true;
+}
