@@ -169,7 +169,12 @@ TEST_F(ReplayTest, RejectedLineEndsTheStepsAndTheRestStillRuns) {
     bool tickResult = false;
     int indexDuringBox = -1;
     int countDuringBox = -1;
+    QString lineDuringBox;
+    std::vector<int> selectedDuringBox;
     services.onError = [&] {
+        // The box speaks of the line that is selected and in the command line.
+        lineDuringBox = form.Edit->text();
+        selectedDuringBox = SelectedRows();
         tickResult = form.ReplayStep();
         indexDuringBox = form.Replay->StepIndex();
         countDuringBox = Count();
@@ -181,6 +186,8 @@ TEST_F(ReplayTest, RejectedLineEndsTheStepsAndTheRestStillRuns) {
     });
     EXPECT_TRUE(services.closedByScript);
     EXPECT_EQ(services.errors.size(), 1u);  // the rejected line ran once
+    EXPECT_EQ(lineDuringBox, "STRECKE s A X");
+    EXPECT_EQ(selectedDuringBox, std::vector<int>{1});
     EXPECT_TRUE(tickResult);
     EXPECT_EQ(indexDuringBox, 1);
     EXPECT_EQ(countDuringBox, 1);
