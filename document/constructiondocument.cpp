@@ -12,6 +12,9 @@ void SetStartWindow() {
 }
 
 ConstructionDocument::ConstructionDocument(MessageSink& messages) : messages_(messages), parser_(messages_) {
+    messages_.SetBeforeBox([this] {
+        if (deferred_ != nullptr) deferred_->Flush();
+    });
     parser_.Reset();
     parser_.Axes.Visible = false;
     SetColorMode(true);
@@ -73,7 +76,8 @@ bool ConstructionDocument::Open(const std::string& path) {
 bool ConstructionDocument::Load(std::string_view fileBytes, RebuildMode mode) {
     SetLines(SplitConstructionLines(fileBytes));
     ForgetHistory();
-    const bool all = Rebuild(mode);
+    BeginRebuild();
+    const bool all = ExecuteFrom(0, mode, false);
     // A later plain save asks for a name unless every line was accepted.
     untitled_ = !all;
     return all;
@@ -144,7 +148,8 @@ void ConstructionDocument::ReplaceAll(std::vector<std::string> lines) {
     ForgetHistory();
     ClearCanvas();
     modified_ = true;
-    Rebuild(RebuildMode::StopAtRejected);
+    BeginRebuild();
+    ExecuteFrom(0, RebuildMode::StopAtRejected, true);
     // The clearing above took the axes away.
     ClearCanvas();
     parser_.Redraw();
@@ -163,7 +168,8 @@ bool ConstructionDocument::ReplaceToken(int line, int token, std::string_view te
     redo_.clear();
     lastEdit_ = std::move(edit);
     modified_ = true;
-    Rebuild(mode);
+    BeginRebuild();
+    ExecuteFrom(0, mode, true);
     ClearCanvas();
     parser_.Redraw();
     return true;
@@ -198,7 +204,10 @@ bool ConstructionDocument::Rebuild(RebuildMode mode) {
     return ExecuteFrom(0, mode);
 }
 
-bool ConstructionDocument::ExecuteFrom(int first, RebuildMode mode) {
+bool ConstructionDocument::ExecuteFrom(int first, RebuildMode mode, bool redrawnAfter) {
+    DeferredDrawing deferred(parser_);
+    if (redrawnAfter) deferred.Discard();
+    deferred_ = &deferred;
     // One notice for the whole run, not one per line.
     auto listener = std::exchange(listener_, nullptr);
     bool all = true;
@@ -209,6 +218,7 @@ bool ConstructionDocument::ExecuteFrom(int first, RebuildMode mode) {
         }
     }
     listener_ = std::move(listener);
+    deferred_ = nullptr;
     Notify(DocumentChange::Kind::StatesChanged);
     return all;
 }
@@ -227,7 +237,8 @@ void ConstructionDocument::ForgetHistory() {
 }
 
 void ConstructionDocument::RebuildAndRedraw() {
-    Rebuild(RebuildMode::StopAtRejected);
+    BeginRebuild();
+    ExecuteFrom(0, RebuildMode::StopAtRejected, true);
     ClearCanvas();
     parser_.Redraw();
 }

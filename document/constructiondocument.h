@@ -11,6 +11,7 @@
 #include <variant>
 #include <vector>
 
+#include "document/deferreddrawing.h"
 #include "document/documentmessages.h"
 #include "parser/tparser.h"
 
@@ -117,9 +118,11 @@ public:
     void BeginRebuild();
     // Executes line i as it stands and records what it did; true when accepted.
     bool ExecuteLine(int i);
-    // Executes the lines from first on as mode says; true when all executed were accepted.
-    bool ExecuteFrom(int first, RebuildMode mode);
-    // BeginRebuild, then every line from the first as mode says; true when all executed were accepted.
+    // Executes the lines from first on as mode says; true when all executed were accepted. Nothing is
+    // drawn line by line: at the end (and before any box on the way) the canvas shows what drawing line
+    // by line would have shown; with redrawnAfter the caller redraws the whole picture instead.
+    bool ExecuteFrom(int first, RebuildMode mode, bool redrawnAfter = false);
+    // BeginRebuild, then every line from the first as ExecuteFrom does.
     bool Rebuild(RebuildMode mode);
 
     // While quiet, error and information boxes are not shown (their texts are still recorded in the
@@ -151,6 +154,7 @@ private:
     TParser parser_;
     std::vector<DocumentLine> lines_;
     int executing_ = -1;
+    DeferredDrawing* deferred_ = nullptr;  // the drawing of the rebuild running now, if any
 
     std::string fileName_;
     bool modified_ = false;
