@@ -116,6 +116,7 @@ void ConstructionDocument::Undo() {
         Notify(DocumentChange::Kind::LineChanged, lastEdit_->line);
         redo_.emplace_back(std::move(*lastEdit_));
         lastEdit_.reset();
+        numberRun_.reset();
     } else if (!lines_.empty()) {
         redo_.emplace_back(std::move(lines_.back().text));
         lines_.pop_back();
@@ -167,6 +168,7 @@ bool ConstructionDocument::ReplaceToken(int line, int token, std::string_view te
     Notify(DocumentChange::Kind::LineChanged, line);
     redo_.clear();
     lastEdit_ = std::move(edit);
+    numberRun_.reset();
     modified_ = true;
     BeginRebuild();
     ExecuteFrom(0, mode, true);
@@ -219,11 +221,14 @@ bool ConstructionDocument::ExecuteFrom(int first, RebuildMode mode, bool redrawn
     }
     listener_ = std::move(listener);
     deferred_ = nullptr;
+    // The construction executed whole: nothing left to mark.
+    if (first == 0 && all) marks_ = false;
     Notify(DocumentChange::Kind::StatesChanged);
     return all;
 }
 
 void ConstructionDocument::SetLines(std::vector<std::string> lines) {
+    marks_ = false;
     lines_.clear();
     lines_.reserve(lines.size());
     for (std::string& line : lines)
@@ -234,6 +239,7 @@ void ConstructionDocument::SetLines(std::vector<std::string> lines) {
 void ConstructionDocument::ForgetHistory() {
     redo_.clear();
     lastEdit_.reset();
+    numberRun_.reset();
 }
 
 void ConstructionDocument::RebuildAndRedraw() {
