@@ -98,6 +98,64 @@ TEST_F(ViewTransform, SetWorldWindowUsesTheScreenRectangle) {
     EXPECT_EQ(Drawing().DeviceHeight, 300);
 }
 
+// Setting the window that SetViewTransform produced changes nothing, on every size and for windows
+// flatter, narrower and of the very shape of the area: ratios one rounding step apart count as equal.
+TEST_F(ViewTransform, ApplyingItsOwnResultChangesNothing) {
+    const WorldWindow windows[] = {
+        {-6, -5, 6, 5}, {-1, -3, 17, 2.5}, {0.1, 0.2, 0.3, 0.7}, {-120, -9, 35, 80}};
+    for (int width = 20; width <= 1200; width += 37) {
+        for (int height = 20; height <= 1000; height += 41) {
+            const DeviceRect area{0, 0, width, height};
+            for (const WorldWindow& w : windows) {
+                SetViewTransform(area, w.xmin, w.ymin, w.xmax, w.ymax);
+                const DrawState first = Drawing();
+                SetViewTransform(area, first.XMin, first.YMin, first.XMax, first.YMax);
+                ExpectTransform(first);
+                if (HasFailure()) FAIL() << width << "x" << height << " from " << w.xmin << "," << w.ymin;
+            }
+        }
+    }
+}
+
+// The start window on the default drawing area: x is widened to 5 * 472 / 366; the widened window
+// then has the device's ratio within a rounding step, and setting it again leaves y at exactly 5.
+TEST_F(ViewTransform, StartWindowOnTheDefaultAreaIsWidenedOnce) {
+    SetViewTransform({0, 0, 472, 366}, -6, -5, 6, 5);
+    const double xmin = Drawing().XMin;
+    EXPECT_NEAR(xmin, -5 * 472.0 / 366, 1e-12);
+    SetViewTransform({0, 0, 472, 366}, xmin, -5, Drawing().XMax, 5);
+    EXPECT_EQ(Drawing().YMax, 5);
+    EXPECT_EQ(Drawing().YMin, -5);
+    EXPECT_EQ(Drawing().XMin, xmin);
+}
+
+// The window chosen through SetWorldWindow stays apart from the window as shown: fitting it to a
+// taller area and back gives the very view of before, however often.
+TEST_F(ViewTransform, FittingTheChosenWindowAfterResizesComesBackToTheSameView) {
+    Drawing().ScreenRect = {0, 0, 472, 366};
+    SetWorldWindow(-6, -5, 6, 5);
+    const DrawState before = Drawing();
+    EXPECT_EQ(before.ChosenWindow, (WorldWindow{-6, -5, 6, 5}));
+    for (int i = 0; i < 5; ++i) {
+        Drawing().ScreenRect = {0, 0, 472, 700};
+        FitWorldWindow();
+        EXPECT_NEAR(Drawing().YMax, 6 * 700.0 / 472, 1e-12);
+        Drawing().ScreenRect = {0, 0, 900, 366};
+        FitWorldWindow();
+        EXPECT_EQ(Drawing().YMax, 5);
+        Drawing().ScreenRect = {0, 0, 472, 366};
+        FitWorldWindow();
+        ExpectTransform(before);
+    }
+    EXPECT_EQ(Drawing().ChosenWindow, (WorldWindow{-6, -5, 6, 5}));
+
+    // A window without size is not chosen: the last one stays.
+    SetWorldWindow(3, 3, 3, 4);
+    SetWorldWindow(kNaN, 0, 1, 1);
+    EXPECT_EQ(Drawing().ChosenWindow, (WorldWindow{-6, -5, 6, 5}));
+    ExpectTransform(before);
+}
+
 TEST_F(ViewTransform, DegenerateRectangleKeepsTheTransform) {
     const DrawState before = Drawing();
     SetViewTransform({0, 0, 0, 300}, -1, -1, 1, 1);
