@@ -25,7 +25,7 @@ void TMainForm::FilePrint() {
     source.options = Options;
     for (const QString& line : Lines())
         source.lines.push_back(QStringToCp1252(line));
-    // The dialog's copies become separate jobs of one copy each.
+    // The dialog's copies become separate jobs of one copy each; into a file, pages of one job.
     const int copies = printer.copyCount();
     PrinterTarget target(printer);
     PrintCopies(target, copies, source);
