@@ -61,6 +61,9 @@ constexpr InsertEntry kInsertEntries[] = {
     {"Farbe", "gelb", "Farbe gelb"},
 };
 
+// The window's outer size at start, frame included.
+constexpr QSize kStartSize(605, 473);
+
 QString U(const char* utf8) {
     return QString::fromUtf8(utf8);
 }
@@ -220,6 +223,10 @@ void TMainForm::CreateActions() {
     colourAction_->setCheckable(true);
     colourAction_->setToolTip(QStringLiteral("Farbe"));
     colourAction_->setIcon(MakeToolIcon(ToolIcon::Colour));
+    // A checked entry with an icon shows as a sunken icon; without one the menu draws a check mark. The
+    // tool buttons keep their icons and their pressed state.
+    for (QAction* toggle : {axesAction_, colourAction_})
+        toggle->setIconVisibleInMenu(false);
     optionsAction_ = make("&Optionen", "Optionen verändern", &TMainForm::OptionenClick);
 
     helpContentsAction_ = make("&Inhalt", "Inhaltsübersicht der Hilfe anzeigen", &TMainForm::HelpContents);
@@ -337,24 +344,30 @@ void TMainForm::FormCreate() {
     Untitled = true;
     PaintBox->SetParser(Parser.get());
 
-    resize(605, 473);
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        QRect frame(QPoint(0, 0), size());
-        frame.moveCenter(screen->availableGeometry().center());
-        move(frame.topLeft());
-    }
+    // Without a frame yet, the outer size is the window's own; moveEvent takes the frame off later.
+    resize(kStartSize);
+    CentreOnScreen();
     Edit->setFocus();
 }
 
-void TMainForm::showEvent(QShowEvent* e) {
-    QMainWindow::showEvent(e);
-    if (shown_) return;
-    shown_ = true;
-    // The start window was fitted to the drawing area's size before the layout gave it its real
-    // size; fitted to the placeholder it would come out far too wide.
-    if (Parser->Objects.Count() == 0) {
-        SetWorldWindow(-6, -5, 6, 5);
-        PaintBox->Repaint();
+void TMainForm::moveEvent(QMoveEvent* e) {
+    QMainWindow::moveEvent(e);
+    if (!outerSizePending_) return;
+    // The window manager's frame becomes known with a move after the window is shown. The start size
+    // is the outer one, frame included; a window the user has already resized stays as it is.
+    const QSize frame = frameGeometry().size() - size();
+    if (frame.width() <= 0 && frame.height() <= 0) return;
+    outerSizePending_ = false;
+    if (size() != kStartSize) return;
+    resize(kStartSize - frame);
+    CentreOnScreen();
+}
+
+void TMainForm::CentreOnScreen() {
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        QRect outer(QPoint(0, 0), frameGeometry().size());
+        outer.moveCenter(screen->availableGeometry().center());
+        move(outer.topLeft());
     }
 }
 

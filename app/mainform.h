@@ -95,7 +95,7 @@ protected:
     bool event(QEvent* e) override;
     bool eventFilter(QObject* watched, QEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
-    void showEvent(QShowEvent* e) override;
+    void moveEvent(QMoveEvent* e) override;
 
 private:
     void CreateControls();
@@ -104,6 +104,7 @@ private:
     QMenu* CreateInsertMenu();
     void CreateToolBar();
     void FormCreate();
+    void CentreOnScreen();
     bool EditKeyDown(int key);
     void PaintBoxMouseMove(int x, int y);
     void ShowHint(const QString& text);
@@ -125,8 +126,8 @@ private:
     std::unique_ptr<GuiMessages> messages_;
     TAboutBox* aboutBox_ = nullptr;
     TEditorForm* editorForm_ = nullptr;
-    bool shown_ = false;
-    QString hint_;  // the last hint shown; descriptions and values do not change it
+    bool outerSizePending_ = true;  // the start size still has to make room for the frame
+    QString hint_;                  // the last hint shown; descriptions and values do not change it
 
     QAction* newAction_ = nullptr;
     QAction* openAction_ = nullptr;
