@@ -85,6 +85,32 @@ TEST_F(PrintWindowTest, PrintDialogToPdfPrintsAndEveryOutcomeRestoresTheScreen) 
     Drawing().PrinterBusy = false;
 }
 
+// Into a file, a list too long for one page goes on over further pages, and each copy brings its own.
+TEST_F(PrintWindowTest, LongCommandListIntoAFileGoesOnOverFurtherPages) {
+    for (int i = 0; i < 300; ++i)
+        form.ListBox->addItem(QStringLiteral("PUNKT P%1 %2 1").arg(i).arg(i % 7));
+    form.RebuildFromList();
+    form.Options.PrintCommandList = true;
+    const QString path = dir.filePath("liste.pdf");
+    int copies = 1;
+    services.printDialog = [&](QPrinter& printer) {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(path);
+        printer.setCopyCount(copies);
+        return true;
+    };
+    const auto pages = [&] {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll().count("/Type /Page\n") : -1;
+    };
+    form.FilePrint();
+    const qsizetype perCopy = pages();
+    EXPECT_GE(perCopy, 2);
+    copies = 3;
+    form.FilePrint();
+    EXPECT_EQ(pages(), 3 * perCopy);
+}
+
 TEST_F(PrintWindowTest, ClipboardGetsTheDrawingAreaAsShown) {
     form.resize(700, 500);
     QCoreApplication::processEvents();
