@@ -204,17 +204,27 @@ TEST_F(MainFormTest, InsertionMenuHintsAndToggles) {
     QAction* axes = MenuAction("&Konstruktion", "&Achsenkreuz");
     QAction* colour = MenuAction("&Konstruktion", "&Farbe");
     ASSERT_TRUE(axes && colour);
+    // Their menu entries show a check mark, not a sunken icon; their tool buttons show the pressed state.
+    EXPECT_FALSE(axes->isIconVisibleInMenu());
+    EXPECT_FALSE(colour->isIconVisibleInMenu());
+    auto* axesButton = qobject_cast<QToolButton*>(form->SpeedBar->widgetForAction(axes));
+    auto* colourButton = qobject_cast<QToolButton*>(form->SpeedBar->widgetForAction(colour));
+    ASSERT_TRUE(axesButton && colourButton);
+    EXPECT_FALSE(axesButton->icon().isNull());
+    EXPECT_TRUE(colourButton->isChecked());
     EXPECT_FALSE(axes->isChecked());
     EXPECT_TRUE(colour->isChecked());
     axes->trigger();
     EXPECT_TRUE(form->Parser->Axes.Visible);
     EXPECT_TRUE(axes->isChecked());
+    EXPECT_TRUE(axesButton->isChecked());
     axes->trigger();
     EXPECT_FALSE(form->Parser->Axes.Visible);
     EXPECT_FALSE(axes->isChecked());
     colour->trigger();
     EXPECT_FALSE(Drawing().ColorMode);
     EXPECT_FALSE(colour->isChecked());
+    EXPECT_FALSE(colourButton->isChecked());
     form->FarbeClick();
     EXPECT_TRUE(Drawing().ColorMode);
     EXPECT_TRUE(colour->isChecked());

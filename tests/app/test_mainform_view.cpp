@@ -1,19 +1,15 @@
 // The main window's view: the drawing area shows what lineato-batch draws at its size, changes of the
-// area's shape and back keep the view, the start size is the outer one, and the toggles show check marks.
+// area's shape and back keep the view, and the start size is the outer one.
 #include <gtest/gtest.h>
 
-#include <QAction>
 #include <QApplication>
 #include <QImage>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QMenu>
-#include <QMenuBar>
 #include <QSplitter>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolBar>
-#include <QToolButton>
 #include <sstream>
 
 #include "app/imageexport.h"
@@ -71,14 +67,6 @@ protected:
     static void Settle() {
         for (int i = 0; i < 3; ++i)
             QApplication::processEvents();
-    }
-
-    QAction* MenuAction(const QString& menu, const QString& caption) {
-        for (QAction* top : form->menuBar()->actions())
-            if (top->text() == menu)
-                for (QAction* a : top->menu()->actions())
-                    if (a->text() == caption) return a;
-        return nullptr;
     }
 
     DrawStateGuard drawState;
@@ -141,25 +129,4 @@ TEST_F(MainFormViewTest, ChangingTheAreaAndBackKeepsTheView) {
 TEST_F(MainFormViewTest, StartSizeIsTheOuterSize) {
     Settle();
     EXPECT_EQ(form->frameGeometry().size(), QSize(605, 473));
-}
-
-TEST_F(MainFormViewTest, TogglesShowCheckMarksInTheMenuAndStayPressedInTheToolBar) {
-    QAction* axes = MenuAction("&Konstruktion", "&Achsenkreuz");
-    QAction* colour = MenuAction("&Konstruktion", "&Farbe");
-    ASSERT_TRUE(axes && colour);
-    for (QAction* toggle : {axes, colour}) {
-        // Without its icon in the menu, a checked entry shows the check mark instead of a sunken icon.
-        EXPECT_TRUE(toggle->isCheckable());
-        EXPECT_FALSE(toggle->isIconVisibleInMenu());
-        auto* button = qobject_cast<QToolButton*>(form->SpeedBar->widgetForAction(toggle));
-        ASSERT_NE(button, nullptr);
-        EXPECT_FALSE(button->icon().isNull());
-        const bool was = button->isChecked();
-        toggle->trigger();
-        EXPECT_EQ(button->isChecked(), !was);
-        EXPECT_EQ(toggle->isChecked(), !was);
-        toggle->trigger();
-        EXPECT_EQ(button->isChecked(), was);
-    }
-    EXPECT_TRUE(colour->isChecked());
 }
