@@ -32,7 +32,7 @@ struct DrawState {
     // The window last chosen by the program or the user through SetWorldWindow (the start window, the
     // fitting of the interpreter, fixed bounds), before the aspect adjustment. Every redraw fits this one,
     // not the window as shown, to the drawing area as it is then: the same shape shows the same view.
-    WorldWindow ChosenWindow{-6, -5, 6, 5};
+    WorldWindow ChosenWindow{XMin, YMin, XMax, YMax};
 
     DeviceRect ScreenRect;     // device rectangle of the screen drawing area, used by SetWorldWindow
     bool PrinterBusy = false;  // a print job is running: DrawAll leaves the canvas alone

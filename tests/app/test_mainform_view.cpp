@@ -5,7 +5,6 @@
 #include <QApplication>
 #include <QImage>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QSplitter>
 #include <QTemporaryDir>
 #include <QTest>
@@ -85,7 +84,7 @@ TEST_F(MainFormViewTest, DrawingAreaShowsWhatABatchRunDrawsAtItsSize) {
         text += std::string(line) + "\r\n";
         EXPECT_EQ(Rgb(form->PaintBox->Image()), Rgb(BatchPicture(text, form->PaintBox->size()))) << line;
     }
-    EXPECT_EQ(form->ListBox->count(), static_cast<int>(std::size(kLines)));
+    EXPECT_EQ(form->Lines().size(), static_cast<qsizetype>(std::size(kLines)));
     // The circle's top at 5 touched the start window and widened it.
     EXPECT_GE(Drawing().YMax, 6);
 }

@@ -8,6 +8,7 @@
 #include <QListWidget>
 #include <QPrinter>
 #include <QTemporaryDir>
+#include <string>
 
 #include "app/mainform.h"
 #include "app/paintbox.h"
@@ -21,9 +22,7 @@ class PrintWindowTest : public ::testing::Test {
 protected:
     PrintWindowTest() : form(services, dir.filePath("LINEATO.INI")) {
         form.show();
-        for (const char* line : {"PUNKT A 0 0", "PUNKT B 5 0", "FARBE rot", "STRECKE s A B"})
-            form.ListBox->addItem(QString::fromUtf8(line));
-        form.RebuildFromList();
+        form.Document->Load("PUNKT A 0 0\nPUNKT B 5 0\nFARBE rot\nSTRECKE s A B\n");
     }
 
     DrawStateGuard guard;
@@ -62,7 +61,7 @@ TEST_F(PrintWindowTest, PrintDialogToPdfPrintsAndEveryOutcomeRestoresTheScreen) 
     EXPECT_FALSE(Drawing().ColorMode);
     EXPECT_EQ(Drawing().LineWidth, 0);
     EXPECT_EQ(Drawing().DrawCanvas, screen);
-    EXPECT_EQ(form.Parser->Objects.Count(), 3);
+    EXPECT_EQ(form.Document->Parser().Objects.Count(), 3);
 
     // Cancelled: nothing printed, the state put back all the same; a resize of the drawing area behind
     // the dialog is kept, not undone.
@@ -87,9 +86,10 @@ TEST_F(PrintWindowTest, PrintDialogToPdfPrintsAndEveryOutcomeRestoresTheScreen) 
 
 // Into a file, a list too long for one page goes on over further pages, and each copy brings its own.
 TEST_F(PrintWindowTest, LongCommandListIntoAFileGoesOnOverFurtherPages) {
+    std::string text;
     for (int i = 0; i < 300; ++i)
-        form.ListBox->addItem(QStringLiteral("PUNKT P%1 %2 1").arg(i).arg(i % 7));
-    form.RebuildFromList();
+        text += "PUNKT P" + std::to_string(i) + " " + std::to_string(i % 7) + " 1\n";
+    form.Document->Load(text);
     form.Options.PrintCommandList = true;
     const QString path = dir.filePath("liste.pdf");
     int copies = 1;
