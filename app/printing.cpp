@@ -169,17 +169,19 @@ ScreenDrawingRestorer::ScreenDrawingRestorer(std::function<Canvas*()> screenCanv
 
 ScreenDrawingRestorer::~ScreenDrawingRestorer() {
     DrawState& state = Drawing();
-    // The world window stays as printing widened it; the scales follow the screen area again. The
-    // screen area itself may have changed meanwhile and stays as it is now.
-    const double xmin = state.XMin;
-    const double ymin = state.YMin;
-    const double xmax = state.XMax;
-    const double ymax = state.YMax;
+    // The world window stays as printing widened it, which becomes the chosen window; the scales follow
+    // the screen area again. Without a print that widened it the chosen window stays. The screen area
+    // itself may have changed meanwhile and stays as it is now.
+    const WorldWindow printed{state.XMin, state.YMin, state.XMax, state.YMax};
+    const bool widened = printed != WorldWindow{saved_.XMin, saved_.YMin, saved_.XMax, saved_.YMax};
     const DeviceRect screen = state.ScreenRect;
     state = saved_;
     state.ScreenRect = screen;
     state.LineWidth = 0;
     state.PrinterBusy = false;
     if (screenCanvas_) state.DrawCanvas = screenCanvas_();
-    SetWorldWindow(xmin, ymin, xmax, ymax);
+    if (widened)
+        SetWorldWindow(printed.xmin, printed.ymin, printed.xmax, printed.ymax);
+    else
+        FitWorldWindow();
 }

@@ -83,9 +83,9 @@ private:
 };
 
 // Puts the screen's drawing state back when it leaves scope, whatever happened in between: the world
-// window as it now stands (widened again for the screen area), the colour mode that was current at
-// construction, LineWidth 0, and the screen's canvas. Should the screen area have no size, the earlier
-// transform comes back too.
+// window as it now stands (a window widened for a page becomes the chosen one, fitted to the screen
+// area again), the colour mode that was current at construction, LineWidth 0, and the screen's canvas.
+// Should the screen area have no size, the earlier transform comes back too.
 class ScreenDrawingRestorer {
 public:
     // screenCanvas names the screen's canvas at the time of restoring: the drawing area makes a new

@@ -275,12 +275,15 @@ TEST_F(PrintingTest, EachCopyIsItsOwnJobAndTheScreenStateComesBack) {
     EXPECT_EQ(state.LineWidth, 0);
     EXPECT_EQ(state.DrawCanvas, &canvas);
     // The window stays as widened for the page, fitted to the screen area again.
+    EXPECT_LT(state.ChosenWindow.ymin, yminBefore);
     EXPECT_LE(state.XMin, xminBefore);
     EXPECT_LE(state.YMin, yminBefore);
     EXPECT_NEAR(state.XScale, state.YScale, 1e-9);
     EXPECT_NEAR(state.XScale * (state.XMax - state.XMin), 640, 1e-6);
 
-    // A printer that cannot start, or no copies: no job, and the state is put back all the same.
+    // A printer that cannot start, or no copies: no job, and the state is put back all the same; the
+    // chosen window too, which a print does not widen.
+    const WorldWindow chosen = state.ChosenWindow;
     target.refuse = true;
     {
         ScreenDrawingRestorer restore;
@@ -290,6 +293,7 @@ TEST_F(PrintingTest, EachCopyIsItsOwnJobAndTheScreenStateComesBack) {
         EXPECT_EQ(PrintCopies(target, 0, Source()), 0);
     }
     EXPECT_EQ(target.titles.size(), 3u);
+    EXPECT_EQ(state.ChosenWindow, chosen);
     EXPECT_FALSE(state.PrinterBusy);
     EXPECT_FALSE(state.ColorMode);
     EXPECT_EQ(state.LineWidth, 0);
