@@ -8,7 +8,6 @@
 #include <QListWidget>
 #include <QPrinter>
 #include <QTemporaryDir>
-#include <string>
 
 #include "app/mainform.h"
 #include "app/paintbox.h"
@@ -82,33 +81,6 @@ TEST_F(PrintWindowTest, PrintDialogToPdfPrintsAndEveryOutcomeRestoresTheScreen) 
     form.FilePrint();
     EXPECT_EQ(services.printDialogs, dialogs);
     Drawing().PrinterBusy = false;
-}
-
-// Into a file, a list too long for one page goes on over further pages, and each copy brings its own.
-TEST_F(PrintWindowTest, LongCommandListIntoAFileGoesOnOverFurtherPages) {
-    std::string text;
-    for (int i = 0; i < 300; ++i)
-        text += "PUNKT P" + std::to_string(i) + " " + std::to_string(i % 7) + " 1\n";
-    form.Document->Load(text);
-    form.Options.PrintCommandList = true;
-    const QString path = dir.filePath("liste.pdf");
-    int copies = 1;
-    services.printDialog = [&](QPrinter& printer) {
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(path);
-        printer.setCopyCount(copies);
-        return true;
-    };
-    const auto pages = [&] {
-        QFile file(path);
-        return file.open(QIODevice::ReadOnly) ? file.readAll().count("/Type /Page\n") : -1;
-    };
-    form.FilePrint();
-    const qsizetype perCopy = pages();
-    EXPECT_GE(perCopy, 2);
-    copies = 3;
-    form.FilePrint();
-    EXPECT_EQ(pages(), 3 * perCopy);
 }
 
 TEST_F(PrintWindowTest, ClipboardGetsTheDrawingAreaAsShown) {

@@ -1,7 +1,5 @@
 // Segments, infinite lines and rays across the window, clipping of far-out ends, and angle arcs.
 #include <array>
-#include <cmath>
-#include <cstdint>
 #include <limits>
 
 #include "drawing/primitives.h"
@@ -158,26 +156,6 @@ TEST_F(AngleArc, GrowsWithTheDrawingArea) {
     EXPECT_EQ(Ends(arcs[0]), (std::array{sx - 60, sy - 60, sx + 60, sy + 60}));
     EXPECT_NEAR(ArcPointDirection(arcs[0], arcs[0].x3, arcs[0].y3), 180, 1e-9);
     EXPECT_NEAR(ArcPointDirection(arcs[0], arcs[0].x4, arcs[0].y4), 270, 1e-9);
-}
-
-// The start and end points stand far enough out that whole degrees keep their directions: every pair
-// of different directions stays apart, equal directions give equal points (the full circle).
-TEST_F(AngleArc, DirectionsSurviveRoundingToDeviceUnits) {
-    for (int from = 0; from < 360; ++from) {
-        for (const int span : {0, 1, 2, 359, 360}) {
-            canvas.Clear();
-            DrawAngleArc(static_cast<std::uint16_t>(from), static_cast<std::uint16_t>(from + span), 6, 1, 1);
-            const auto arcs = canvas.Arcs();
-            ASSERT_EQ(arcs.size(), 1u);
-            const RecordedOp& arc = arcs[0];
-            const double start = ArcPointDirection(arc, arc.x3, arc.y3);
-            const double end = ArcPointDirection(arc, arc.x4, arc.y4);
-            EXPECT_NEAR(std::remainder(start - from, 360), 0, 1e-3) << from;
-            EXPECT_NEAR(std::remainder(end - from - span, 360), 0, 1e-3) << from << "+" << span;
-            const bool samePoint = arc.x3 == arc.x4 && arc.y3 == arc.y4;
-            EXPECT_EQ(samePoint, span % 360 == 0) << from << "+" << span;
-        }
-    }
 }
 
 TEST_F(AngleArc, VertexBeyondTheDeviceRangeDrawsNothing) {
