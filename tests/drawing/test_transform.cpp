@@ -117,18 +117,6 @@ TEST_F(ViewTransform, ApplyingItsOwnResultChangesNothing) {
     }
 }
 
-// The start window on the default drawing area: x is widened to 5 * 472 / 366; the widened window
-// then has the device's ratio within a rounding step, and setting it again leaves y at exactly 5.
-TEST_F(ViewTransform, StartWindowOnTheDefaultAreaIsWidenedOnce) {
-    SetViewTransform({0, 0, 472, 366}, -6, -5, 6, 5);
-    const double xmin = Drawing().XMin;
-    EXPECT_NEAR(xmin, -5 * 472.0 / 366, 1e-12);
-    SetViewTransform({0, 0, 472, 366}, xmin, -5, Drawing().XMax, 5);
-    EXPECT_EQ(Drawing().YMax, 5);
-    EXPECT_EQ(Drawing().YMin, -5);
-    EXPECT_EQ(Drawing().XMin, xmin);
-}
-
 // The window chosen through SetWorldWindow stays apart from the window as shown, which is fitted from
 // it; a window without size is not chosen.
 TEST_F(ViewTransform, FittingKeepsTheChosenWindowApartFromTheShownOne) {
