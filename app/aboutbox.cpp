@@ -1,3 +1,4 @@
+// The information box: program name, version and maker.
 #include "app/aboutbox.h"
 
 #include <QDialogButtonBox>
