@@ -117,6 +117,7 @@ public:
     // Starts a live change of line's text; the view stays as it is until the change ends.
     void BeginLiveEdit(int line);
     bool LiveEditing() const { return live_.has_value(); }
+    int LiveLine() const { return live_ ? live_->line : -1; }
     // During a live change: the line's text becomes text and the construction is executed again.
     void SetLiveText(std::string text);
     // Ends the live change as one undo step (when the text differs); the view is fitted as after a
