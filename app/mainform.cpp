@@ -66,6 +66,9 @@ constexpr InsertEntry kInsertEntries[] = {
     {"Farbe", "gelb", "Farbe gelb"},
 };
 
+// The window's outer size at start, frame included.
+constexpr QSize kStartSize(605, 473);
+
 QString U(const char* utf8) {
     return QString::fromUtf8(utf8);
 }
@@ -241,6 +244,10 @@ void TMainForm::CreateActions() {
     colourAction_->setCheckable(true);
     colourAction_->setToolTip(QStringLiteral("Farbe"));
     colourAction_->setIcon(MakeToolIcon(ToolIcon::Colour));
+    // A checked entry with an icon shows as a sunken icon; without one the menu draws a check mark. The
+    // tool buttons keep their icons and their pressed state.
+    for (QAction* toggle : {axesAction_, colourAction_})
+        toggle->setIconVisibleInMenu(false);
     optionsAction_ = make("&Optionen", "Optionen verändern", &TMainForm::OptionenClick);
 
     helpContentsAction_ = make("&Inhalt", "Inhaltsübersicht der Hilfe anzeigen", &TMainForm::HelpContents);
@@ -363,21 +370,23 @@ void TMainForm::FormCreate() {
     PaintBox->SetParser(&Document->Parser());
     UpdateEditActions();
 
-    resize(605, 473);
+    // Without a frame yet, the outer size is the window's own; moveEvent takes the frame off later.
+    resize(kStartSize);
     CentreOnScreen(*this);
     Edit->setFocus();
 }
 
-void TMainForm::showEvent(QShowEvent* e) {
-    QMainWindow::showEvent(e);
-    if (shown_) return;
-    shown_ = true;
-    // The start window was fitted to the drawing area's size before the layout gave it its real
-    // size; fitted to the placeholder it would come out far too wide.
-    if (Document->Parser().Objects.Count() == 0) {
-        SetStartWindow();
-        PaintBox->Repaint();
-    }
+void TMainForm::moveEvent(QMoveEvent* e) {
+    QMainWindow::moveEvent(e);
+    if (!outerSizePending_) return;
+    // The window manager's frame becomes known with a move after the window is shown. The start size
+    // is the outer one, frame included; a window the user has already resized stays as it is.
+    const QSize frame = frameGeometry().size() - size();
+    if (frame.width() <= 0 && frame.height() <= 0) return;
+    outerSizePending_ = false;
+    if (size() != kStartSize) return;
+    resize(kStartSize - frame);
+    CentreOnScreen(*this);
 }
 
 void TMainForm::ShowToolbar(bool visible) {

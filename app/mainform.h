@@ -102,7 +102,7 @@ protected:
     bool event(QEvent* e) override;
     bool eventFilter(QObject* watched, QEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
-    void showEvent(QShowEvent* e) override;
+    void moveEvent(QMoveEvent* e) override;
 
 private:
     void CreateControls();
@@ -157,8 +157,8 @@ private:
     int chosenRow_ = -1;                           // the line whose number Alt+arrows change
     int chosenNumber_ = 0;
     std::unique_ptr<CommandHistory> history_;
-    bool shown_ = false;
-    QString hint_;  // the last hint shown; descriptions and values do not change it
+    bool outerSizePending_ = true;  // the start size still has to make room for the frame
+    QString hint_;                  // the last hint shown; descriptions and values do not change it
 
     QAction* newAction_ = nullptr;
     QAction* openAction_ = nullptr;

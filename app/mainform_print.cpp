@@ -22,7 +22,7 @@ void TMainForm::FilePrint() {
     source.parser = &Document->Parser();
     source.options = Options;
     source.lines = Document->Lines();
-    // The dialog's copies become separate jobs of one copy each.
+    // The dialog's copies become separate jobs of one copy each; into a file, pages of one job.
     const int copies = printer.copyCount();
     PrinterTarget target(printer);
     PrintCopies(target, copies, source);

@@ -23,6 +23,7 @@
 #include "app/guiservices.h"
 #include "app/placement.h"
 #include "drawing/drawstate.h"
+#include "drawing/transform.h"
 #include "parser/tparser.h"
 
 namespace {
@@ -87,7 +88,10 @@ double ReadBound(const QString& text) {
     const std::size_t start = i;
     std::size_t end = SkipDigits(bytes, i);
     bool digits = end > start;
-    if (end < bytes.size() && bytes[end] == '.') {
+    // A decimal comma, as everywhere in the command language, or a point.
+    std::size_t separator = std::string::npos;
+    if (end < bytes.size() && (bytes[end] == '.' || bytes[end] == ',')) {
+        separator = end;
         const std::size_t fraction = SkipDigits(bytes, end + 1);
         digits = digits || fraction > end + 1;
         end = fraction;
@@ -99,8 +103,10 @@ double ReadBound(const QString& text) {
         const std::size_t exponentEnd = SkipDigits(bytes, exponent);
         if (exponentEnd > exponent) end = exponentEnd;
     }
+    std::string number = bytes.substr(start, end - start);
+    if (separator != std::string::npos) number[separator - start] = '.';
     double value = 0;
-    const auto [stop, error] = std::from_chars(bytes.data() + start, bytes.data() + end, value);
+    const auto [stop, error] = std::from_chars(number.data(), number.data() + number.size(), value);
     // Out of range (or anything unexpected) counts as unreadable; no infinity reaches the window.
     if (error != std::errc() || !std::isfinite(value)) return 0;
     return negative ? -value : value;
@@ -373,15 +379,14 @@ void TOptionenDialog::ApplyOnOk() {
     parser.AutoScaling = AutoSkalBtn->isChecked();
 
     if (FixedSkalBtn->isChecked()) {
-        // Stored as typed; the next Redraw fits them to the drawing area. A window without positive width
-        // or height is refused there and the last valid transform stays in force.
-        DrawState& state = Drawing();
-        state.XMin = ReadBound(xmin->text());
-        state.XMax = ReadBound(xmax->text());
-        state.YMin = ReadBound(ymin->text());
-        state.YMax = ReadBound(ymax->text());
-        if (state.XMax - state.XMin < 1 || state.YMax - state.YMin < 1)
-            host_->Services().ShowError(host_->Window(), kInvalidValue);
+        // The chosen window from now on, fitted to the drawing area at once and drawn with the next
+        // Redraw. A window without positive width or height is refused and the last one stays in force.
+        const double left = ReadBound(xmin->text());
+        const double right = ReadBound(xmax->text());
+        const double bottom = ReadBound(ymin->text());
+        const double top = ReadBound(ymax->text());
+        SetWorldWindow(left, bottom, right, top);
+        if (right - left < 1 || top - bottom < 1) host_->Services().ShowError(host_->Window(), kInvalidValue);
     }
     if (ScaleModeChanged) {
         parser.ClearAndShowAxes();

@@ -37,8 +37,8 @@ public:
 
 // A window bound as the bound fields show it: one decimal, "." as separator, cut to 15 characters.
 QString FormatBound(double value);
-// A bound field's text read as far as it forms a decimal number with "." as separator, after leading
-// blanks; a text without such a beginning, or one beyond the range of finite numbers, reads as 0.
+// A bound field's text read as far as it forms a decimal number with "." or "," as separator, after
+// leading blanks; a text without such a beginning, or one beyond the range of finite numbers, reads as 0.
 double ReadBound(const QString& text);
 
 class TOptionenDialog : public QDialog {

@@ -22,26 +22,53 @@ constexpr int kListBottomMargin = 101;
 // Fixed scale: page units (0.1 mm) per world unit, so one unit is 1 cm on paper.
 constexpr double kFixedScale = 100;
 
+// Lines per column when the column starts at top: a column ends with the first line that reaches
+// lower than the bottom margin.
+int RowsPerColumn(int top, int lineHeight, int height) {
+    int rows = 1;
+    while (top + rows * lineHeight <= height - kListBottomMargin)
+        ++rows;
+    return rows;
+}
+
 // The command list in columns below the graphic area; a new column starts right of the widest line
-// printed so far.
-void PrintCommandList(Canvas& page, int width, int height, const std::vector<std::string>& lines) {
-    page.SetClipRect({0, 0, width, height});
-    page.font = Font{"Arial", 10, kBlack};
-    const int lineHeight = page.TextHeight(lines.front());
+// printed so far. A column that would run off the right edge goes to the next page, where the columns
+// start at the top. False when there is no next page: the rest of the list is then left out.
+bool PrintCommandList(Canvas& page, int width, int height, const std::vector<std::string>& lines,
+                      const PageTurner& nextPage) {
+    const auto setUp = [&] {
+        page.SetClipRect({0, 0, width, height});
+        page.font = Font{"Arial", 10, kBlack};
+    };
+    setUp();
+    // A line height of at least one unit, so that every column ends.
+    const int lineHeight = std::max(1, page.TextHeight(lines.front()));
     int widest = page.TextWidth(lines.front());
     int x = kListLeft;
-    const int top = height / 2 + kListTopGap;
+    int top = height / 2 + kListTopGap;
+    int rows = RowsPerColumn(top, lineHeight, height);
     int row = 0;
-    for (const std::string& line : lines) {
-        page.TextOut(x, top + row * lineHeight, line);
-        widest = std::max(widest, page.TextWidth(line));
-        if (top + (row + 1) * lineHeight > height - kListBottomMargin) {
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        if (row == 0 && x > kListLeft) {
+            int columnWidth = 0;
+            for (std::size_t j = i; j < std::min(lines.size(), i + static_cast<std::size_t>(rows)); ++j)
+                columnWidth = std::max(columnWidth, page.TextWidth(lines[j]));
+            if (x + columnWidth > width) {
+                if (!nextPage || !nextPage()) return false;
+                setUp();
+                x = kListLeft;
+                top = kListTopGap;
+                rows = RowsPerColumn(top, lineHeight, height);
+            }
+        }
+        page.TextOut(x, top + row * lineHeight, lines[i]);
+        widest = std::max(widest, page.TextWidth(lines[i]));
+        if (++row == rows) {
             x += widest + page.TextWidth("MM");
             row = 0;
-        } else {
-            ++row;
         }
     }
+    return true;
 }
 
 // Drawing().PrinterBusy for the life of one job: screen repaints then leave the objects alone.
@@ -55,7 +82,7 @@ public:
 
 }  // namespace
 
-void PrintPage(Canvas& page, int width, int height, const PrintSource& source) {
+bool PrintPage(Canvas& page, int width, int height, const PrintSource& source, const PageTurner& nextPage) {
     DrawState& state = Drawing();
     const DeviceRect graphic{0, 0, width, height / 2};
     page.SetClipRect(graphic);
@@ -79,12 +106,15 @@ void PrintPage(Canvas& page, int width, int height, const PrintSource& source) {
         source.parser->Objects.PrintAll();
     }
     if (source.options.PrintCommandList && !source.lines.empty())
-        PrintCommandList(page, width, height, source.lines);
+        return PrintCommandList(page, width, height, source.lines, nextPage);
+    return true;
 }
 
 int PrintCopies(PrintTarget& target, int copies, const PrintSource& source) {
+    const int copiesPerJob = target.CopiesShareOneJob() ? std::max(copies, 1) : 1;
     int done = 0;
-    for (int copy = 0; copy < copies; ++copy) {
+    bool failed = false;
+    while (done < copies && !failed) {
         PrinterBusyFlag busy;
         QSizeF printableMm;
         QPainter* painter = target.BeginJob(kPrintJobTitle, printableMm);
@@ -93,12 +123,18 @@ int PrintCopies(PrintTarget& target, int copies, const PrintSource& source) {
         const int height = static_cast<int>(std::lround(printableMm.height() * 10));
         {
             QtCanvas canvas(painter, {0, 0, width, height});
-            PrintPage(canvas, width, height, source);
+            const PageTurner nextPage = [&target] { return target.NewPage(); };
+            for (int copy = 0; copy < copiesPerJob && done < copies; ++copy) {
+                if ((copy > 0 && !nextPage()) || !PrintPage(canvas, width, height, source, nextPage)) {
+                    failed = true;
+                    break;
+                }
+                ++done;
+            }
             // The canvas dies before the job ends; nothing may draw on it afterwards.
             Drawing().DrawCanvas = nullptr;
         }
         target.EndJob();
-        ++done;
     }
     return done;
 }
@@ -119,22 +155,33 @@ QPainter* PrinterTarget::BeginJob(const QString& title, QSizeF& printableMm) {
     return BeginPage(painter_, printer_, printableMm) ? &painter_ : nullptr;
 }
 
+bool PrinterTarget::NewPage() {
+    return printer_.newPage();
+}
+
+bool PrinterTarget::CopiesShareOneJob() const {
+    // Separate jobs into one file would each write the file anew.
+    return !printer_.outputFileName().isEmpty();
+}
+
 ScreenDrawingRestorer::ScreenDrawingRestorer(std::function<Canvas*()> screenCanvas)
     : saved_(Drawing()), screenCanvas_(std::move(screenCanvas)) {}
 
 ScreenDrawingRestorer::~ScreenDrawingRestorer() {
     DrawState& state = Drawing();
-    // The world window stays as printing widened it; the scales follow the screen area again. The
-    // screen area itself may have changed meanwhile and stays as it is now.
-    const double xmin = state.XMin;
-    const double ymin = state.YMin;
-    const double xmax = state.XMax;
-    const double ymax = state.YMax;
+    // The world window stays as printing widened it, which becomes the chosen window; the scales follow
+    // the screen area again. Without a print that widened it the chosen window stays. The screen area
+    // itself may have changed meanwhile and stays as it is now.
+    const WorldWindow printed{state.XMin, state.YMin, state.XMax, state.YMax};
+    const bool widened = printed != WorldWindow{saved_.XMin, saved_.YMin, saved_.XMax, saved_.YMax};
     const DeviceRect screen = state.ScreenRect;
     state = saved_;
     state.ScreenRect = screen;
     state.LineWidth = 0;
     state.PrinterBusy = false;
     if (screenCanvas_) state.DrawCanvas = screenCanvas_();
-    SetWorldWindow(xmin, ymin, xmax, ymax);
+    if (widened)
+        SetWorldWindow(printed.xmin, printed.ymin, printed.xmax, printed.ymax);
+    else
+        FitWorldWindow();
 }

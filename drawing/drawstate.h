@@ -3,6 +3,15 @@
 
 #include "drawing/canvas.h"
 
+// A world rectangle: x from xmin to xmax, y from ymin to ymax.
+struct WorldWindow {
+    double xmin = 0;
+    double ymin = 0;
+    double xmax = 0;
+    double ymax = 0;
+    friend bool operator==(const WorldWindow&, const WorldWindow&) = default;
+};
+
 struct DrawState {
     Canvas* DrawCanvas = nullptr;  // not owned: the screen area's canvas, or the printer page while printing
 
@@ -19,6 +28,11 @@ struct DrawState {
 
     bool ColorMode = true;  // true: figures differ by colour; false: by line style
     int LineWidth = 0;      // extra pen width in colour mode (printing with double width sets 1)
+
+    // The window last chosen by the program or the user through SetWorldWindow (the start window, the
+    // fitting of the interpreter, fixed bounds), before the aspect adjustment. Every redraw fits this one,
+    // not the window as shown, to the drawing area as it is then: the same shape shows the same view.
+    WorldWindow ChosenWindow{XMin, YMin, XMax, YMax};
 
     DeviceRect ScreenRect;     // device rectangle of the screen drawing area, used by SetWorldWindow
     bool PrinterBusy = false;  // a print job is running: DrawAll leaves the canvas alone

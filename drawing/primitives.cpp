@@ -33,6 +33,11 @@ constexpr double kCircleChordError = 0.25;
 // width, so that no stroke end shows at the edge.
 constexpr double kCircleClipMargin = 4;
 
+// The start and end of an angle arc are handed to the canvas as points this far from the vertex (device
+// units): rounded to whole units there, directions a degree apart stay apart, which at the arc's own
+// radius of 30 they would not.
+constexpr int kArcDirectionDistance = 1 << 16;
+
 // Rounds a device coordinate half to even and keeps it in range; NaN becomes 0.
 int ClampToDevice(double value) {
     if (std::isnan(value)) return 0;
@@ -361,14 +366,16 @@ void DrawAngleArc(std::uint16_t from, std::uint16_t to, std::uint16_t /*code*/, 
     const int radius = 30 * g;
     canvas->pen.style = PenStyle::Solid;
     canvas->pen.color = kBlack;
-    // A vertex this far out lies beyond every drawing area; its arc box would leave the device range.
-    if (std::abs(ToScreenXf(vx)) > kLimit - radius || std::abs(ToScreenYf(vy)) > kLimit - radius) return;
+    const int distance = std::max(radius, kArcDirectionDistance);
+    // A vertex this far out lies beyond every drawing area; its direction points would leave the device
+    // range.
+    if (std::abs(ToScreenXf(vx)) > kLimit - distance || std::abs(ToScreenYf(vy)) > kLimit - distance) return;
     const int sx = ToScreenX(vx);
     const int sy = ToScreenY(vy);
     const auto point = [&](std::uint16_t degrees, int& px, int& py) {
         const double t = degrees * std::numbers::pi / 180;
-        px = sx + static_cast<int>(std::nearbyint(radius * std::cos(t)));
-        py = sy - static_cast<int>(std::nearbyint(radius * std::sin(t)));
+        px = sx + static_cast<int>(std::nearbyint(distance * std::cos(t)));
+        py = sy - static_cast<int>(std::nearbyint(distance * std::sin(t)));
     };
     int x3 = 0, y3 = 0, x4 = 0, y4 = 0;
     point(from, x3, y3);

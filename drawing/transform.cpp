@@ -20,6 +20,10 @@ constexpr double kExactIntegerLimit = 1e15;
 
 constexpr double kLimit = kDeviceLimit;
 
+// Aspect ratios that agree to this (relative) are equal: a window widened to the device's ratio comes out
+// a rounding step off it, and must not be widened again when it is set once more.
+constexpr double kRatioTolerance = 1e-12;
+
 int RoundClamped(double device) {
     if (std::isnan(device)) return 0;
     return static_cast<int>(std::nearbyint(std::clamp(device, -kLimit, kLimit)));
@@ -27,6 +31,13 @@ int RoundClamped(double device) {
 
 bool UsableScale(double scale) {
     return std::isfinite(scale) && scale > 0;
+}
+
+// A finite positive difference also proves both bounds finite; NaN fails every comparison.
+bool UsableWindow(double xmin, double ymin, double xmax, double ymax) {
+    const double w = xmax - xmin;
+    const double h = ymax - ymin;
+    return std::isfinite(w) && w > 0 && std::isfinite(h) && h > 0;
 }
 
 double KeepFinite(double value, double fallback) {
@@ -49,7 +60,15 @@ void ClearCanvas() {
 }
 
 void SetWorldWindow(double xmin, double ymin, double xmax, double ymax) {
-    SetViewTransform(Drawing().ScreenRect, xmin, ymin, xmax, ymax);
+    if (!UsableWindow(xmin, ymin, xmax, ymax)) return;
+    Drawing().ChosenWindow = {xmin, ymin, xmax, ymax};
+    FitWorldWindow();
+}
+
+void FitWorldWindow() {
+    const DrawState& state = Drawing();
+    const WorldWindow window = state.ChosenWindow;
+    SetViewTransform(state.ScreenRect, window.xmin, window.ymin, window.xmax, window.ymax);
 }
 
 void SetViewTransform(const DeviceRect& rect, double xmin, double ymin, double xmax, double ymax) {
@@ -60,22 +79,26 @@ void SetViewTransform(const DeviceRect& rect, double xmin, double ymin, double x
     const double dw = static_cast<double>(width);
     const double dh = static_cast<double>(height);
 
-    // A finite positive difference also proves both bounds finite; NaN fails every comparison.
+    if (!UsableWindow(xmin, ymin, xmax, ymax)) return;
     const double w = xmax - xmin;
     const double h = ymax - ymin;
-    if (!(std::isfinite(w) && w > 0 && std::isfinite(h) && h > 0)) return;
 
     double newXMin = xmin;
     double newYMin = ymin;
     double newXMax = xmax;
     double newYMax = ymax;
-    if (h / w < dh / dw) {
+    const double windowRatio = h / w;
+    const double deviceRatio = dh / dw;
+    const bool sameRatio = std::abs(windowRatio - deviceRatio) <= kRatioTolerance * deviceRatio;
+    if (sameRatio) {
+        // Already of the device's shape: kept exactly as given.
+    } else if (windowRatio < deviceRatio) {
         // Flatter than the device: widen y about its centre.
         const double cy = (ymax + ymin) / 2;
-        const double half = (w * 0.5) * (dh / dw);
+        const double half = (w * 0.5) * deviceRatio;
         newYMax = cy + half;
         newYMin = cy - half;
-    } else if (h / w > dh / dw) {
+    } else {
         // Narrower than the device: widen x about its centre.
         const double cx = (xmax + xmin) / 2;
         const double half = (h * 0.5) * (dw / dh);

@@ -6,8 +6,11 @@
 void SetColorMode(bool on);
 // Fills the canvas's clip rectangle with white (and makes the brush solid white).
 void ClearCanvas();
-// SetViewTransform on the screen drawing area's rectangle.
+// Chooses the window (Drawing().ChosenWindow) and fits it to the screen drawing area's rectangle with
+// SetViewTransform. A window without finite positive width and height is refused and changes nothing.
 void SetWorldWindow(double xmin, double ymin, double xmax, double ymax);
+// Fits the chosen window to the screen drawing area as it is now: what every redraw does.
+void FitWorldWindow();
 // Stores the window, widens it to the aspect ratio of rect and sets the scales. A rectangle without
 // area, or a window without finite positive width and height, keeps the previous transform.
 void SetViewTransform(const DeviceRect& rect, double xmin, double ymin, double xmax, double ymax);

@@ -15,9 +15,9 @@ void TParser::HideAxes() {
 
 void TParser::Redraw() {
     ClearCanvas();
-    const DrawState& state = Drawing();
-    // Setting the window again makes a changed size of the drawing area take effect.
-    SetWorldWindow(state.XMin, state.YMin, state.XMax, state.YMax);
+    // A changed size of the drawing area takes effect; fitting the chosen window, not the one shown,
+    // keeps repeated resizes from widening the view again and again.
+    FitWorldWindow();
     Objects.DrawAll();
     if (Axes.Visible) Axes.Draw();
 }

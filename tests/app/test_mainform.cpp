@@ -17,6 +17,7 @@
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
+#include <QSplitter>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolBar>
@@ -24,13 +25,17 @@
 #include <cmath>
 #include <deque>
 #include <functional>
+#include <sstream>
+#include <string>
 
 #include <gtest/gtest.h>
 
 #include "app/editorform.h"
 #include "app/guiservices.h"
+#include "app/imageexport.h"
 #include "app/mainform.h"
 #include "app/paintbox.h"
+#include "batch/batchrun.h"
 #include "drawing/drawstate.h"
 #include "drawing/transform.h"
 
@@ -204,17 +209,27 @@ TEST_F(MainFormTest, InsertionMenuHintsAndToggles) {
     QAction* axes = MenuAction("&Konstruktion", "&Achsenkreuz");
     QAction* colour = MenuAction("&Konstruktion", "&Farbe");
     ASSERT_TRUE(axes && colour);
+    // Their menu entries show a check mark, not a sunken icon; their tool buttons show the pressed state.
+    EXPECT_FALSE(axes->isIconVisibleInMenu());
+    EXPECT_FALSE(colour->isIconVisibleInMenu());
+    auto* axesButton = qobject_cast<QToolButton*>(form->SpeedBar->widgetForAction(axes));
+    auto* colourButton = qobject_cast<QToolButton*>(form->SpeedBar->widgetForAction(colour));
+    ASSERT_TRUE(axesButton && colourButton);
+    EXPECT_FALSE(axesButton->icon().isNull());
+    EXPECT_TRUE(colourButton->isChecked());
     EXPECT_FALSE(axes->isChecked());
     EXPECT_TRUE(colour->isChecked());
     axes->trigger();
     EXPECT_TRUE(form->Document->Parser().Axes.Visible);
     EXPECT_TRUE(axes->isChecked());
+    EXPECT_TRUE(axesButton->isChecked());
     axes->trigger();
     EXPECT_FALSE(form->Document->Parser().Axes.Visible);
     EXPECT_FALSE(axes->isChecked());
     colour->trigger();
     EXPECT_FALSE(Drawing().ColorMode);
     EXPECT_FALSE(colour->isChecked());
+    EXPECT_FALSE(colourButton->isChecked());
     form->FarbeClick();
     EXPECT_TRUE(Drawing().ColorMode);
     EXPECT_TRUE(colour->isChecked());
@@ -262,6 +277,72 @@ TEST_F(MainFormTest, DrawingAreaFollowsTheInterpreterAndDescribesObjects) {
     EXPECT_EQ(image.size(), form->PaintBox->size() * image.devicePixelRatio());
     EXPECT_NE(image, QImage(image.size(), image.format()));
     EXPECT_EQ(image.pixelColor(0, 0), QColor(Qt::white));
+}
+
+// What lineato-batch draws of text on a drawing area of the given size; empty when it fails.
+QImage BatchPicture(const QTemporaryDir& dir, const std::string& text, QSize size) {
+    BatchOptions options;
+    options.width = size.width();
+    options.height = size.height();
+    options.png = dir.filePath("batch.png").toStdString();
+    std::ostringstream out, err;
+    QImage image;
+    if (RunBatch(options, text, out, err, BatchImageOutputs(options)) == kExitAccepted)
+        image.load(QString::fromStdString(options.png), "PNG");
+    return image.convertToFormat(QImage::Format_RGB32);
+}
+
+// Lines whose circle reaches the start window's top edge and whose angles are the small ones that once
+// came out as full circles.
+const char* const kViewLines[] = {"PUNKT A 1 2",   "KREIS k A 3",          "PUNKT B -4 -1",
+                                  "STRECKE s A B", "WINKEL alpha s A t 1", "WINKEL beta s A u 361",
+                                  "FARBE blau",    "GERADE g A B"};
+
+TEST_F(MainFormTest, DrawingAreaShowsWhatABatchRunDrawsAtItsSize) {
+    form->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+    ASSERT_EQ(form->PaintBox->devicePixelRatioF(), 1.0);
+    std::string text;
+    for (const char* line : kViewLines) {
+        Type(line);
+        text += std::string(line) + "\r\n";
+        EXPECT_EQ(form->PaintBox->Image().convertToFormat(QImage::Format_RGB32),
+                  BatchPicture(dir, text, form->PaintBox->size()))
+            << line;
+    }
+    EXPECT_GE(Drawing().YMax, 6);  // the circle touched the start window and widened it
+}
+
+// Taller, wider, without tool bar, with a wider command list: back in the old shape, the drawing area
+// shows the old view and picture again.
+TEST_F(MainFormTest, ChangingTheDrawingAreaAndBackKeepsTheView) {
+    form->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+    for (const char* line : kViewLines)
+        Type(line);
+    const QImage before = form->PaintBox->Image().copy();
+    const DrawState shown = Drawing();
+    const QSize size = form->size();
+    const QList<int> sizes = form->Splitter1->sizes();
+    const std::function<void(bool)> changes[] = {
+        [&](bool on) { form->resize(size.width(), size.height() + (on ? 330 : 0)); },
+        [&](bool on) { form->resize(size.width() + (on ? 200 : 0), size.height()); },
+        [&](bool on) { form->ShowToolbar(!on); },
+        [&](bool on) {
+            form->Splitter1->setSizes(on ? QList<int>{sizes[0] + 100, sizes[1] - 100} : sizes);
+        },
+    };
+    for (int round = 0; round < 2; ++round) {
+        for (std::size_t i = 0; i < std::size(changes); ++i) {
+            changes[i](true);
+            QApplication::processEvents();
+            changes[i](false);
+            QApplication::processEvents();
+            EXPECT_EQ(Drawing().XMin, shown.XMin) << i;
+            EXPECT_EQ(Drawing().YMax, shown.YMax) << i;
+            EXPECT_EQ(form->PaintBox->Image(), before) << i;
+        }
+    }
 }
 
 TEST_F(MainFormTest, ValueGoesToAnInformationBoxOrTheStatusLine) {

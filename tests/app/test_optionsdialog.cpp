@@ -111,9 +111,12 @@ TEST(OptionsDialogFormat, BoundsAreShownWithOneDecimalAndReadAsFarAsTheyAreNumbe
     EXPECT_EQ(ReadBound(".5"), 0.5);
     EXPECT_EQ(ReadBound("2e3x"), 2000);
     EXPECT_EQ(ReadBound("7e"), 7);
-    EXPECT_EQ(ReadBound("3,5"), 3);
+    // A decimal comma as in the command language; a second separator ends the number.
+    EXPECT_EQ(ReadBound("2,5"), 2.5);
+    EXPECT_EQ(ReadBound("-0,25x"), -0.25);
+    EXPECT_EQ(ReadBound("1,5,5"), 1.5);
     // No number at all, or none a window can hold: 0.
-    for (const char* text : {"", "abc", "-", ".", "nan", "inf", "1e999", "-1e400"})
+    for (const char* text : {"", "abc", "-", ".", ",", "nan", "inf", "1e999", "-1e400"})
         EXPECT_EQ(ReadBound(QString::fromLatin1(text)), 0) << text;
 }
 
@@ -249,15 +252,15 @@ TEST_F(OptionsDialogTest, FixedBoundsAreStoredAndScaleModeChangesRefit) {
     SetWorldWindow(-6, -5, 6, 5);
     canvas.ops.clear();
 
-    // "fest" kept, bounds edited: stored at once, drawn with the next repaint only.
+    // "fest" kept, bounds edited (a decimal comma among them): the chosen window at once, fitted to the
+    // drawing area, drawn with the next repaint only.
     Open();
     EXPECT_TRUE(dialog->xmin->isEnabled());
-    SetBounds("-10", "10.5", "-2", "8");
+    SetBounds("-10", "10,5", "-2", "8");
     Ok();
+    EXPECT_EQ(Drawing().ChosenWindow, (WorldWindow{-10, -2, 10.5, 8}));
     EXPECT_EQ(Drawing().XMin, -10);
     EXPECT_EQ(Drawing().XMax, 10.5);
-    EXPECT_EQ(Drawing().YMin, -2);
-    EXPECT_EQ(Drawing().YMax, 8);
     EXPECT_TRUE(canvas.ops.empty());
     EXPECT_TRUE(services.errors.empty());
 

@@ -3,6 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <QImage>
+#include <array>
+#include <string>
+#include <utility>
 #include <vector>
 
 #include "app/printing.h"
@@ -19,23 +22,39 @@ public:
         titles.push_back(title);
         busyDuringJob.push_back(Drawing().PrinterBusy);
         if (refuse) return nullptr;
+        jobOfPage.push_back(static_cast<int>(titles.size()) - 1);
+        AddPage();
+        printableMm = QSizeF(widthMm_, heightMm_);
+        return &painter_;
+    }
+    bool NewPage() override {
+        if (pages.size() >= pageLimit) return false;
+        painter_.end();
+        jobOfPage.push_back(jobOfPage.back());
+        AddPage();
+        return true;
+    }
+    void EndJob() override { painter_.end(); }
+    bool CopiesShareOneJob() const override { return oneJob; }
+
+    std::vector<QString> titles;
+    std::vector<bool> busyDuringJob;
+    std::vector<QImage> pages;
+    std::vector<int> jobOfPage;  // index into titles of the job each page belongs to
+    bool refuse = false;
+    bool oneJob = false;
+    std::size_t pageLimit = 100;  // NewPage refuses beyond this many pages
+
+private:
+    void AddPage() {
         QImage page(static_cast<int>(widthMm_ * 10), static_cast<int>(heightMm_ * 10), QImage::Format_RGB32);
         page.setDotsPerMeterX(10000);
         page.setDotsPerMeterY(10000);
         page.fill(Qt::white);
         pages.push_back(page);
-        printableMm = QSizeF(widthMm_, heightMm_);
         painter_.begin(&pages.back());
-        return &painter_;
     }
-    void EndJob() override { painter_.end(); }
 
-    std::vector<QString> titles;
-    std::vector<bool> busyDuringJob;
-    std::vector<QImage> pages;
-    bool refuse = false;
-
-private:
     double widthMm_;
     double heightMm_;
     QPainter painter_;
@@ -52,6 +71,12 @@ std::pair<int, int> RunOf(const QImage& image, int y, QColor colour) {
         }
     }
     return first < 0 ? std::pair{0, 0} : std::pair{first, last + 1};
+}
+
+bool HasColour(const QImage& image, QColor colour) {
+    for (int y = 0; y < image.height(); ++y)
+        if (RunOf(image, y, colour).second > 0) return true;
+    return false;
 }
 
 bool BlankBelow(const QImage& image, int top) {
@@ -135,6 +160,96 @@ TEST_F(PrintingTest, CommandListWrapsIntoColumnsRightOfTheWidestLine) {
         EXPECT_NE(op.font.size, 10);
 }
 
+// A list too long for the columns of one page goes on over further pages of the same job: the same
+// columns, starting at the top; a refused page ends the list instead of running off the edge.
+TEST_F(PrintingTest, CommandListTooLongForOnePageContinuesOnTheNextPages) {
+    ASSERT_TRUE(Run({"PUNKT A 1 1"}));
+    options.PrintCommandList = true;
+    const std::string line(40, 'x');  // 240 units: columns at 30, 282, 534; one at 786 would run off
+    lines.assign(400, line);
+    RecordingCanvas page({0, 0, 1000, 1000});
+    std::vector<std::size_t> turns;  // number of recorded operations at each page turn
+    PrintPage(page, 1000, 1000, Source(), [&] {
+        turns.push_back(page.ops.size());
+        return true;
+    });
+    ASSERT_EQ(turns.size(), 2u);
+
+    // The list texts of each page, in order.
+    std::vector<std::vector<RecordedOp>> pages(3);
+    for (std::size_t i = 0, p = 0; i < page.ops.size(); ++i) {
+        while (p < turns.size() && i >= turns[p])
+            ++p;
+        if (page.ops[i].kind == RecordedOp::Text && page.ops[i].font.size == 10)
+            pages[p].push_back(page.ops[i]);
+    }
+    const int h = RecordingCanvas::kTextHeight;
+    const int step = 240 + 2 * RecordingCanvas::kCharWidth;
+    // Below the graphic 33 rows fit (510 + 33 * 12 > 899), from the top 75 (10 + 75 * 12 > 899).
+    ASSERT_EQ(pages[0].size(), 3u * 33);
+    ASSERT_EQ(pages[1].size(), 3u * 75);
+    ASSERT_EQ(pages[2].size(), 400u - 99 - 225);
+    EXPECT_EQ((std::pair{pages[0][98].x1, pages[0][98].y1}), (std::pair{30 + 2 * step, 510 + 32 * h}));
+    EXPECT_EQ((std::pair{pages[1][0].x1, pages[1][0].y1}), (std::pair{30, 10}));
+    EXPECT_EQ((std::pair{pages[1][75].x1, pages[1][75].y1}), (std::pair{30 + step, 10}));
+    EXPECT_EQ((std::pair{pages[2][75].x1, pages[2][75].y1}), (std::pair{30 + step, 10}));
+    // Each new page gets the whole page as clip region again.
+    const RecordedOp& clip = page.ops.at(turns[0]);
+    EXPECT_EQ(clip.kind, RecordedOp::Clip);
+    EXPECT_EQ((std::array{clip.x1, clip.y1, clip.x2, clip.y2}), (std::array{0, 0, 1000, 1000}));
+
+    RecordingCanvas refused({0, 0, 1000, 1000});
+    PrintPage(refused, 1000, 1000, Source(), [] { return false; });
+    std::size_t listed = 0;
+    for (const RecordedOp& op : refused.Texts()) {
+        if (op.font.size != 10) continue;
+        ++listed;
+        EXPECT_LE(op.x1 + refused.TextWidth(op.text), 1000);
+    }
+    EXPECT_EQ(listed, 99u);
+}
+
+// Copies into a file are pages of one job, each copy with all of its pages; to a printer each copy is
+// a job of its own.
+TEST_F(PrintingTest, CopiesIntoOneJobFollowEachOtherAsPages) {
+    ASSERT_TRUE(Run({"PUNKT A 0 0", "PUNKT B 5 0", "FARBE rot", "STRECKE s A B"}));
+    options.PrintCommandList = true;
+    options.PrintColour = true;
+    lines.assign(150, "STRECKE s A B");
+    std::size_t perCopy = 0;
+    for (const bool oneJob : {true, false}) {
+        ImageTarget target(100, 100);
+        target.oneJob = oneJob;
+        {
+            ScreenDrawingRestorer restore;
+            EXPECT_EQ(PrintCopies(target, 3, Source()), 3);
+        }
+        ASSERT_EQ(target.pages.size() % 3, 0u);
+        perCopy = target.pages.size() / 3;
+        ASSERT_GE(perCopy, 2u);  // the list goes on over a second page
+        for (std::size_t p = 0; p < target.pages.size(); ++p) {
+            EXPECT_EQ(target.jobOfPage[p], oneJob ? 0 : static_cast<int>(p / perCopy)) << p;
+            if (p >= perCopy) {
+                EXPECT_EQ(target.pages[p], target.pages[p - perCopy]) << oneJob << " page " << p;
+            }
+        }
+        // The drawing is on the first page of a copy only.
+        EXPECT_TRUE(HasColour(target.pages[0], Qt::red));
+        EXPECT_FALSE(HasColour(target.pages[1], Qt::red));
+    }
+
+    // A page the printer refuses ends the job; only the copies printed whole count.
+    ImageTarget limited(100, 100);
+    limited.oneJob = true;
+    limited.pageLimit = perCopy + 1;  // the second copy cannot finish its list
+    {
+        ScreenDrawingRestorer restore;
+        EXPECT_EQ(PrintCopies(limited, 3, Source()), 1);
+    }
+    EXPECT_EQ(limited.titles.size(), 1u);
+    EXPECT_FALSE(Drawing().PrinterBusy);
+}
+
 TEST_F(PrintingTest, EachCopyIsItsOwnJobAndTheScreenStateComesBack) {
     ASSERT_TRUE(Run({"PUNKT A 0 0", "PUNKT B 5 0", "FARBE rot", "STRECKE s A B"}));
     SetColorMode(false);  // screen in monochrome
@@ -160,12 +275,15 @@ TEST_F(PrintingTest, EachCopyIsItsOwnJobAndTheScreenStateComesBack) {
     EXPECT_EQ(state.LineWidth, 0);
     EXPECT_EQ(state.DrawCanvas, &canvas);
     // The window stays as widened for the page, fitted to the screen area again.
+    EXPECT_LT(state.ChosenWindow.ymin, yminBefore);
     EXPECT_LE(state.XMin, xminBefore);
     EXPECT_LE(state.YMin, yminBefore);
     EXPECT_NEAR(state.XScale, state.YScale, 1e-9);
     EXPECT_NEAR(state.XScale * (state.XMax - state.XMin), 640, 1e-6);
 
-    // A printer that cannot start, or no copies: no job, and the state is put back all the same.
+    // A printer that cannot start, or no copies: no job, and the state is put back all the same; the
+    // chosen window too, which a print does not widen.
+    const WorldWindow chosen = state.ChosenWindow;
     target.refuse = true;
     {
         ScreenDrawingRestorer restore;
@@ -175,6 +293,7 @@ TEST_F(PrintingTest, EachCopyIsItsOwnJobAndTheScreenStateComesBack) {
         EXPECT_EQ(PrintCopies(target, 0, Source()), 0);
     }
     EXPECT_EQ(target.titles.size(), 3u);
+    EXPECT_EQ(state.ChosenWindow, chosen);
     EXPECT_FALSE(state.PrinterBusy);
     EXPECT_FALSE(state.ColorMode);
     EXPECT_EQ(state.LineWidth, 0);

@@ -98,6 +98,44 @@ TEST_F(ViewTransform, SetWorldWindowUsesTheScreenRectangle) {
     EXPECT_EQ(Drawing().DeviceHeight, 300);
 }
 
+// Setting the window that SetViewTransform produced changes nothing, on every size and for windows
+// flatter, narrower and of the very shape of the area: ratios one rounding step apart count as equal.
+TEST_F(ViewTransform, ApplyingItsOwnResultChangesNothing) {
+    const WorldWindow windows[] = {
+        {-6, -5, 6, 5}, {-1, -3, 17, 2.5}, {0.1, 0.2, 0.3, 0.7}, {-120, -9, 35, 80}};
+    for (int width = 20; width <= 1200; width += 37) {
+        for (int height = 20; height <= 1000; height += 41) {
+            const DeviceRect area{0, 0, width, height};
+            for (const WorldWindow& w : windows) {
+                SetViewTransform(area, w.xmin, w.ymin, w.xmax, w.ymax);
+                const DrawState first = Drawing();
+                SetViewTransform(area, first.XMin, first.YMin, first.XMax, first.YMax);
+                ExpectTransform(first);
+                if (HasFailure()) FAIL() << width << "x" << height << " from " << w.xmin << "," << w.ymin;
+            }
+        }
+    }
+}
+
+// The window chosen through SetWorldWindow stays apart from the window as shown, which is fitted from
+// it; a window without size is not chosen.
+TEST_F(ViewTransform, FittingKeepsTheChosenWindowApartFromTheShownOne) {
+    Drawing().ScreenRect = {0, 0, 472, 366};
+    SetWorldWindow(-6, -5, 6, 5);
+    const DrawState before = Drawing();
+    Drawing().ScreenRect = {0, 0, 472, 700};
+    FitWorldWindow();
+    EXPECT_NEAR(Drawing().YMax, 6 * 700.0 / 472, 1e-12);
+    Drawing().ScreenRect = {0, 0, 472, 366};
+    FitWorldWindow();
+    ExpectTransform(before);
+
+    SetWorldWindow(3, 3, 3, 4);
+    SetWorldWindow(kNaN, 0, 1, 1);
+    EXPECT_EQ(Drawing().ChosenWindow, (WorldWindow{-6, -5, 6, 5}));
+    ExpectTransform(before);
+}
+
 TEST_F(ViewTransform, DegenerateRectangleKeepsTheTransform) {
     const DrawState before = Drawing();
     SetViewTransform({0, 0, 0, 300}, -1, -1, 1, 1);

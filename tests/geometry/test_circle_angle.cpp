@@ -119,3 +119,29 @@ TEST_F(CurvedDrawing, AngleFollowsItsVertexAndMapsNegativeDirections) {
     for (const RecordedOp& text : canvas.Texts())
         EXPECT_TRUE(text.text.empty());
 }
+
+// Small angles and angles just over a full turn keep their arc for every leg direction: only a value
+// whose rounded directions coincide (0 here) gives the full circle.
+TEST_F(CurvedDrawing, SmallAnglesDrawAnArcForEveryLegDirection) {
+    TPunkt v("V", 1, -2);
+    for (int leg = 0; leg < 360; ++leg) {
+        const double t = leg * std::numbers::pi / 180;
+        TPunkt f("F", 1 + 4 * std::cos(t), -2 + 4 * std::sin(t));
+        TStrecke legSegment(&v, &f, "");
+        for (const double value : {1.0, 2.0, 361.0, -1.0, 0.0}) {
+            canvas.Clear();
+            TWinkel(&legSegment, &v, value, "").Draw();
+            const auto arcs = canvas.Arcs();
+            ASSERT_EQ(arcs.size(), 1u);
+            const RecordedOp& arc = arcs[0];
+            const double start = ArcPointDirection(arc, arc.x3, arc.y3);
+            const double end = ArcPointDirection(arc, arc.x4, arc.y4);
+            const double first = value < 0 ? leg + value : leg;
+            const double last = value < 0 ? leg : leg + value;
+            EXPECT_NEAR(std::remainder(start - first, 360), 0, 1e-3) << leg << " " << value;
+            EXPECT_NEAR(std::remainder(end - last, 360), 0, 1e-3) << leg << " " << value;
+            const bool fullCircle = arc.x3 == arc.x4 && arc.y3 == arc.y4;
+            EXPECT_EQ(fullCircle, value == 0) << leg << " " << value;
+        }
+    }
+}

@@ -118,6 +118,38 @@ TEST_F(CoreTest, ExtendToFitWidensWhenAnObjectTouchesTheEdge) {
     EXPECT_DOUBLE_EQ(Drawing().YMax, ymax + 1);
 }
 
+// On the default drawing area the start window survives the redraw after it unchanged, so a circle
+// that reaches its top edge touches it and widens the window, as a batch run at that size does.
+TEST_F(CoreTest, CircleTouchingTheStartWindowWidensItAfterARedraw) {
+    Drawing().ScreenRect = {0, 0, 472, 366};
+    SetWorldWindow(-6, -5, 6, 5);
+    parser.Redraw();
+    EXPECT_EQ(Drawing().YMax, 5);
+    ASSERT_TRUE(Run({"PUNKT A 1 2", "KREIS k A 3"}));
+    EXPECT_EQ(Drawing().YMin, -6);
+    EXPECT_EQ(Drawing().YMax, 6);
+}
+
+// Redraws after the drawing area changed shape fit the window last chosen (here by ExtendToFit), not
+// the one last shown: taller and back, or narrower and back, shows the same view again.
+TEST_F(CoreTest, RedrawAfterAResizeAndBackShowsTheSameView) {
+    ASSERT_TRUE(Run({"PUNKT A 0 0", "PUNKT B 7 5"}));
+    const DrawState before = Drawing();
+    for (const DeviceRect other : {DeviceRect{0, 0, 640, 900}, DeviceRect{0, 0, 200, 480}}) {
+        for (int i = 0; i < 3; ++i) {
+            Drawing().ScreenRect = other;
+            parser.Redraw();
+            Drawing().ScreenRect = {0, 0, 640, 480};
+            parser.Redraw();
+        }
+        EXPECT_EQ(Drawing().XMin, before.XMin);
+        EXPECT_EQ(Drawing().XMax, before.XMax);
+        EXPECT_EQ(Drawing().YMin, before.YMin);
+        EXPECT_EQ(Drawing().YMax, before.YMax);
+        EXPECT_EQ(Drawing().XScale, before.XScale);
+    }
+}
+
 TEST_F(CoreTest, AutoScaleKeepsTheOriginAndAMarginOfOne) {
     ASSERT_TRUE(Run({"PUNKT A 10 10", "PUNKT B 20 12"}));
     parser.AutoScale();

@@ -1,6 +1,8 @@
 // A canvas that records every call with the tools in effect, for tests of everything that draws.
 #pragma once
 
+#include <cmath>
+#include <numbers>
 #include <string>
 #include <vector>
 
@@ -15,6 +17,15 @@ struct RecordedOp {
     Brush brush;
     Font font;
 };
+
+// Direction in degrees, 0 up to 360 counter-clockwise as on the screen, of the device point (x, y) seen
+// from the centre of the recorded arc's box.
+inline double ArcPointDirection(const RecordedOp& arc, int x, int y) {
+    const double cx = (arc.x1 + arc.x2) / 2.0;
+    const double cy = (arc.y1 + arc.y2) / 2.0;
+    const double degrees = std::atan2(cy - y, x - cx) * 180 / std::numbers::pi;
+    return degrees < 0 ? degrees + 360 : degrees;
+}
 
 class RecordingCanvas : public Canvas {
 public:
