@@ -1,9 +1,12 @@
+// The information box of the Hilfe menu: name, version and purpose of the program.
 #include "app/aboutbox.h"
 
 #include <QDialogButtonBox>
 #include <QFont>
 #include <QLabel>
 #include <QVBoxLayout>
+
+#include "generated/buildinfo.h"
 
 TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
     setWindowTitle(QStringLiteral("Info über Lineato"));
@@ -16,7 +19,7 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
     big.setBold(true);
     big.setPointSizeF(big.pointSizeF() * 1.6);
     name->setFont(big);
-    auto* version = new QLabel(QStringLiteral("Version 1.0"), this);
+    auto* version = new QLabel(QStringLiteral("Version ") + QString::fromLatin1(kLineatoVersion), this);
     auto* what =
         new QLabel(QStringLiteral("Konstruktionen mit Zirkel und Lineal für den Geometrieunterricht,\n"
                                   "gesteuert durch eine kleine deutsche Befehlssprache."),

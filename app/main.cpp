@@ -1,10 +1,12 @@
 // Lineato: the window program.
 #include <QApplication>
+#include <QFile>
 #include <QLibraryInfo>
 #include <QTranslator>
 
 #include "app/mainform.h"
 #include "app/qtguiservices.h"
+#include "document/settingslocation.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -15,7 +17,8 @@ int main(int argc, char** argv) {
         QApplication::installTranslator(&qtTranslator);
 
     QtGuiServices services;
-    TMainForm form(services, QCoreApplication::applicationDirPath() + QStringLiteral("/LINEATO.INI"));
+    const std::string programDir = QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString();
+    TMainForm form(services, QFile::decodeName(SettingsFilePath(programDir).c_str()));
     form.show();
     return app.exec();
 }

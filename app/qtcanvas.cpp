@@ -10,6 +10,8 @@
 #include <numbers>
 
 #include "app/qtext.h"
+#include "drawing/arcgeometry.h"
+#include "drawing/pens.h"
 #include "drawing/transform.h"
 
 namespace {
@@ -51,12 +53,6 @@ bool ClipToBox(double x, double y, double dx, double dy, const QRectF& box, doub
             t1 = std::min(t1, t);
     }
     return t0 < t1;
-}
-
-// Parametric angle in degrees (Qt's arc angles) of the ellipse point on the ray from the centre in
-// device direction (dx, dy); half-axes a, b.
-double EllipseAngle(double dx, double dy, double a, double b) {
-    return std::atan2(-dy * a, dx * b) * 180.0 / std::numbers::pi;
 }
 
 char16_t SymbolLetter(unsigned char c) {
@@ -138,33 +134,12 @@ void QtCanvas::LineTo(int x, int y) {
 }
 
 void QtCanvas::Arc(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4) {
-    // 64-bit sums: twice the centre, so directions are exact integers.
-    const std::int64_t left = ClampCoordinate(std::min(x1, x2));
-    const std::int64_t right = ClampCoordinate(std::max(x1, x2));
-    const std::int64_t top = ClampCoordinate(std::min(y1, y2));
-    const std::int64_t bottom = ClampCoordinate(std::max(y1, y2));
-    if (right - left < 1 || bottom - top < 1) return;  // no ellipse to draw
-
-    const std::int64_t sdx = 2 * static_cast<std::int64_t>(ClampCoordinate(x3)) - (left + right);
-    const std::int64_t sdy = 2 * static_cast<std::int64_t>(ClampCoordinate(y3)) - (top + bottom);
-    const std::int64_t edx = 2 * static_cast<std::int64_t>(ClampCoordinate(x4)) - (left + right);
-    const std::int64_t edy = 2 * static_cast<std::int64_t>(ClampCoordinate(y4)) - (top + bottom);
-
-    const double a = static_cast<double>(right - left) / 2;
-    const double b = static_cast<double>(bottom - top) / 2;
-    const double start = EllipseAngle(static_cast<double>(sdx), static_cast<double>(sdy), a, b);
-    const double end = EllipseAngle(static_cast<double>(edx), static_cast<double>(edy), a, b);
-    // Same direction (exactly: parallel and not opposite) means the whole ellipse.
-    const bool sameDirection = sdx * edy - sdy * edx == 0 && sdx * edx + sdy * edy >= 0;
-    double span = std::fmod(end - start, 360.0);
-    if (span <= 0) span += 360.0;
-    if (sameDirection) span = 360.0;
-
-    const QRectF rect(static_cast<double>(left), static_cast<double>(top), static_cast<double>(right - left),
-                      static_cast<double>(bottom - top));
+    const std::optional<ArcGeometry> arc = CanvasArcGeometry(x1, y1, x2, y2, x3, y3, x4, y4);
+    if (!arc) return;  // no ellipse to draw
+    const QRectF rect(arc->left, arc->top, arc->right - arc->left, arc->bottom - arc->top);
     QPainterPath path;
-    path.arcMoveTo(rect, start);
-    path.arcTo(rect, start, span);
+    path.arcMoveTo(rect, arc->start);
+    path.arcTo(rect, arc->start, arc->span);
     painter_->setPen(MakePen());
     painter_->setBrush(Qt::NoBrush);
     painter_->drawPath(path);
@@ -218,21 +193,10 @@ QPen QtCanvas::MakePen() const {
     // A thin line leaves out its end point only with flat caps; wide pens are round as on the platform.
     qpen.setCapStyle(width > 1 ? Qt::RoundCap : Qt::FlatCap);
     qpen.setJoinStyle(Qt::RoundJoin);
-    // The platform's dash patterns in device units; Qt measures them in pen widths.
+    // Qt measures dash patterns in pen widths.
     QList<qreal> pattern;
-    switch (pen.style) {
-        case PenStyle::Solid:
-            break;
-        case PenStyle::Dash:
-            pattern = {18, 6};
-            break;
-        case PenStyle::Dot:
-            pattern = {3, 3};
-            break;
-        case PenStyle::DashDot:
-            pattern = {9, 6, 3, 6};
-            break;
-    }
+    for (const double length : DashPattern(pen.style))
+        pattern.append(length);
     if (!pattern.isEmpty()) {
         for (qreal& length : pattern)
             length /= width;

@@ -19,7 +19,7 @@ void TParser::Redraw() {
     // Setting the window again makes a changed size of the drawing area take effect.
     SetWorldWindow(state.XMin, state.YMin, state.XMax, state.YMax);
     Objects.DrawAll();
-    if (Axes.Visible) Axes.Draw();
+    if (Axes.Visible) Axes.DrawObject();
 }
 
 void TParser::FitAndRedraw() {
