@@ -13,6 +13,7 @@
 #include "drawing/arcgeometry.h"
 #include "drawing/pens.h"
 #include "drawing/transform.h"
+#include "text/symbolfont.h"
 
 namespace {
 
@@ -55,29 +56,13 @@ bool ClipToBox(double x, double y, double dx, double dy, const QRectF& box, doub
     return t0 < t1;
 }
 
-char16_t SymbolLetter(unsigned char c) {
-    // Adobe Symbol encoding at the places of A..Z and a..z.
-    static constexpr std::array<char16_t, 26> kUpper = {
-        0x0391, 0x0392, 0x03A7, 0x0394, 0x0395, 0x03A6, 0x0393, 0x0397, 0x0399,
-        0x03D1, 0x039A, 0x039B, 0x039C, 0x039D, 0x039F, 0x03A0, 0x0398, 0x03A1,
-        0x03A3, 0x03A4, 0x03A5, 0x03C2, 0x03A9, 0x039E, 0x03A8, 0x0396};
-    static constexpr std::array<char16_t, 26> kLower = {
-        0x03B1, 0x03B2, 0x03C7, 0x03B4, 0x03B5, 0x03C6, 0x03B3, 0x03B7, 0x03B9,
-        0x03D5, 0x03BA, 0x03BB, 0x03BC, 0x03BD, 0x03BF, 0x03C0, 0x03B8, 0x03C1,
-        0x03C3, 0x03C4, 0x03C5, 0x03D6, 0x03C9, 0x03BE, 0x03C8, 0x03B6};
-    if (c >= 'A' && c <= 'Z') return kUpper[c - 'A'];
-    if (c >= 'a' && c <= 'z') return kLower[c - 'a'];
-    return 0;
-}
-
 }  // namespace
 
 QString SymbolFontText(std::string_view cp1252) {
-    QString text = Cp1252ToQString(cp1252);
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const char16_t greek = SymbolLetter(static_cast<unsigned char>(cp1252[static_cast<std::size_t>(i)]));
-        if (greek != 0) text[i] = QChar(greek);
-    }
+    QString text;
+    text.reserve(static_cast<qsizetype>(cp1252.size()));
+    for (const char c : cp1252)
+        text += QChar(static_cast<char16_t>(SymbolFontCharacter(static_cast<unsigned char>(c))));
     return text;
 }
 
@@ -184,6 +169,10 @@ int QtCanvas::TextWidth(const std::string& text) {
 
 int QtCanvas::TextHeight(const std::string&) {
     return CurrentMetrics().height();
+}
+
+int QtCanvas::TextAscent() {
+    return CurrentMetrics().ascent();
 }
 
 QPen QtCanvas::MakePen() const {
