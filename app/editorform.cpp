@@ -1,9 +1,13 @@
+// The construction editor dialog: a text field with the lines, OK and Cancel.
 #include "app/editorform.h"
 
 #include <QHBoxLayout>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QShowEvent>
 #include <QVBoxLayout>
+
+#include "app/placement.h"
 
 TEditorForm::TEditorForm(QWidget* parent) : QDialog(parent) {
     setWindowTitle(QStringLiteral("Lineato-Editor"));
@@ -41,5 +45,11 @@ TEditorForm::TEditorForm(QWidget* parent) : QDialog(parent) {
 
 void TEditorForm::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
+    if (event->spontaneous()) return;  // un-minimising is no new opening
+    if (!shownBefore_) {
+        // Once moved, the dialog keeps its place between showings, wherever the user left it.
+        shownBefore_ = true;
+        CentreOnScreen(*this);
+    }
     OKBtn->setFocus();
 }

@@ -17,5 +17,9 @@ public:
     QPushButton* CancelBtn = nullptr;
 
 protected:
+    // Centred on the screen the first time; later it opens where it was last.
     void showEvent(QShowEvent* event) override;
+
+private:
+    bool shownBefore_ = false;
 };

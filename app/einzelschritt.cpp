@@ -213,6 +213,12 @@ void TEinzelSchritt::hideEvent(QHideEvent* event) {
 }
 
 void TEinzelSchritt::keyPressEvent(QKeyEvent* event) {
+    // Escape closes the window as "Abbrechen" does; keys that type nothing keep their usual meaning.
+    if (event->key() == Qt::Key_Escape) {
+        event->accept();
+        CancelButtonClick();
+        return;
+    }
     if (event->text().isEmpty()) {
         QDialog::keyPressEvent(event);
         return;

@@ -61,7 +61,7 @@ protected:
     bool event(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
-    // Every typed character acts like the step button.
+    // Every typed character acts like the step button; Escape acts like Cancel.
     void keyPressEvent(QKeyEvent* event) override;
 
 private:

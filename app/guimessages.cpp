@@ -1,3 +1,4 @@
+// The window's message sink: boxes through the services seam, status texts into the left panel.
 #include "app/guimessages.h"
 
 #include <QLabel>
@@ -7,6 +8,7 @@
 #include "document/settings.h"
 
 void GuiMessages::ShowErrorBox(const std::string& text) {
+    if (beforeErrorBox_) beforeErrorBox_();
     services_.ShowError(parent_, Cp1252ToQString(text));
 }
 

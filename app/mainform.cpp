@@ -7,7 +7,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QMenuBar>
 #include <QScreen>
 #include <QSplitter>
@@ -18,11 +18,15 @@
 #include <QVBoxLayout>
 
 #include "app/aboutbox.h"
+#include "app/commandlistmodel.h"
 #include "app/editorform.h"
 #include "app/guimessages.h"
 #include "app/guiservices.h"
 #include "app/icons.h"
 #include "app/paintbox.h"
+#include "app/placement.h"
+#include "app/qtext.h"
+#include "document/commandhistory.h"
 #include "drawing/drawstate.h"
 #include "drawing/transform.h"
 
@@ -82,10 +86,13 @@ TMainForm::TMainForm(GuiServices& services, const QString& settingsPath, QWidget
 }
 
 TMainForm::~TMainForm() {
-    // The drawing canvas dies with the drawing area; nothing may draw on it afterwards. The interpreter
-    // goes before its message sink.
+    // The drawing canvas dies with the drawing area; nothing may draw on it afterwards. The view of the
+    // lines goes before the document, the document (with its interpreter) before its message sink.
     PaintBox->SetParser(nullptr);
-    Parser.reset();
+    ListBox->setModel(nullptr);
+    listModel_.reset();
+    Replay.reset();
+    Document.reset();
 }
 
 void TMainForm::CreateControls() {
@@ -132,10 +139,13 @@ void TMainForm::CreateControls() {
     Splitter1->setObjectName(QStringLiteral("Splitter1"));
     Splitter1->setHandleWidth(3);
     Splitter1->setChildrenCollapsible(false);
-    ListBox = new QListWidget(Splitter1);
+    ListBox = new QListView(Splitter1);
     ListBox->setObjectName(QStringLiteral("ListBox"));
     ListBox->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    ListBox->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    ListBox->setUniformItemSizes(true);  // lays out a hundred thousand lines at once
     ListBox->setFocusPolicy(Qt::ClickFocus);
+    ListBox->installEventFilter(this);
     PaintBox = new TPaintBox(Splitter1);
     PaintBox->setObjectName(QStringLiteral("PaintBox"));
     PaintBox->setMinimumSize(20, 20);
@@ -145,6 +155,8 @@ void TMainForm::CreateControls() {
     Splitter1->setStretchFactor(1, 1);
     Splitter1->setSizes({130, 470});
     connect(PaintBox, &TPaintBox::MouseMoved, this, &TMainForm::PaintBoxMouseMove);
+    // Typing goes on in the command line after a click into the drawing.
+    connect(PaintBox, &TPaintBox::MousePressed, this, [this] { Edit->setFocus(); });
 
     auto* column = new QVBoxLayout(central);
     column->setContentsMargins(0, 0, 0, 0);
@@ -198,6 +210,10 @@ void TMainForm::CreateActions() {
 
     undoAction_ = make("&Rückgängig", "Die letzte Aktion rückgängig machen", &TMainForm::EditUndo);
     undoAction_->setShortcut(QKeySequence::Undo);
+    redoAction_ = make("&Wiederherstellen", "Die zuletzt rückgängig gemachte Aktion wiederherstellen",
+                       &TMainForm::EditRedo);
+    redoAction_->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
     clipboardAction_ = make("Grafik in Zwischenablage", "Grafik in die Zwischenablage kopieren",
                             &TMainForm::GrafikinZwischenablage1Click);
 
@@ -243,6 +259,7 @@ void TMainForm::CreateMenu() {
 
     QMenu* edit = menuBar()->addMenu(U("&Bearbeiten"));
     edit->addAction(undoAction_);
+    edit->addAction(redoAction_);
     edit->addSeparator();
     edit->addMenu(CreateInsertMenu());
     edit->addAction(clipboardAction_);
@@ -322,27 +339,27 @@ void TMainForm::FormCreate() {
     ShowToolbar(Options.ToolbarVisible);
 
     messages_ = std::make_unique<GuiMessages>(services_, this, Panel1, Options);
-    Parser = std::make_unique<TParser>(*messages_);
-    Parser->Reset();
-    Parser->Axes.Visible = false;
-
-    SetColorMode(true);
+    messages_->SetBeforeErrorBox([this] { BeforeErrorBox(); });
+    // The document's start state: interpreter reset, axes hidden, colour mode, the start window.
+    Drawing().DrawCanvas = PaintBox->DrawingCanvas();
+    Document = std::make_unique<ConstructionDocument>(*messages_);
+    Replay = std::make_unique<ReplayCursor>(*Document);
+    listModel_ = std::make_unique<CommandListModel>(*Document);
+    ListBox->setModel(listModel_.get());
+    Document->SetListener([this](const DocumentChange& change) {
+        listModel_->DocumentChanged(change);
+        UpdateEditActions();
+    });
+    history_ = std::make_unique<CommandHistory>();
     axesAction_->setChecked(false);
     // Hints reach Panel1 through event(): the status-tip events of menus and controls.
-    Drawing().DrawCanvas = PaintBox->DrawingCanvas();
-    SetWorldWindow(-6, -5, 6, 5);
-    Modified = false;
     Options.ColourSetting = true;
     colourAction_->setChecked(true);
-    Untitled = true;
-    PaintBox->SetParser(Parser.get());
+    PaintBox->SetParser(&Document->Parser());
+    UpdateEditActions();
 
     resize(605, 473);
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        QRect frame(QPoint(0, 0), size());
-        frame.moveCenter(screen->availableGeometry().center());
-        move(frame.topLeft());
-    }
+    CentreOnScreen(*this);
     Edit->setFocus();
 }
 
@@ -352,8 +369,8 @@ void TMainForm::showEvent(QShowEvent* e) {
     shown_ = true;
     // The start window was fitted to the drawing area's size before the layout gave it its real
     // size; fitted to the placeholder it would come out far too wide.
-    if (Parser->Objects.Count() == 0) {
-        SetWorldWindow(-6, -5, 6, 5);
+    if (Document->Parser().Objects.Count() == 0) {
+        SetStartWindow();
         PaintBox->Repaint();
     }
 }
@@ -364,10 +381,32 @@ void TMainForm::ShowToolbar(bool visible) {
 
 QStringList TMainForm::Lines() const {
     QStringList lines;
-    lines.reserve(ListBox->count());
-    for (int i = 0; i < ListBox->count(); ++i)
-        lines.append(ListBox->item(i)->text());
+    lines.reserve(Document->LineCount());
+    for (int i = 0; i < Document->LineCount(); ++i)
+        lines.append(Cp1252ToQString(Document->Line(i)));
     return lines;
+}
+
+QString TMainForm::FileName() const {
+    return QFile::decodeName(QByteArray::fromStdString(Document->FileName()));
+}
+
+void TMainForm::UpdateEditActions() {
+    // Rückgängig stays enabled on an empty list, where it still marks the construction modified.
+    undoAction_->setEnabled(Document->CanUndo());
+    redoAction_->setEnabled(Document->CanRedo());
+}
+
+void TMainForm::ShowLine(int i) {
+    if (i < 0 || i >= listModel_->rowCount()) return;
+    const QModelIndex index = listModel_->index(i);
+    ListBox->selectionModel()->select(index, QItemSelectionModel::ClearAndSelect);
+    ListBox->scrollTo(index);
+}
+
+void TMainForm::BeforeErrorBox() {
+    // A rebuild stopped at one of the list's lines: that line is what the box is about.
+    ShowLine(Document->ExecutingLine());
 }
 
 bool TMainForm::event(QEvent* e) {
@@ -382,8 +421,11 @@ bool TMainForm::eventFilter(QObject* watched, QEvent* e) {
     if (watched == Edit) {
         if (e->type() == QEvent::ShortcutOverride) {
             const auto* key = static_cast<QKeyEvent*>(e);
-            // The menu's undo wins over the line's own; F1, Escape and Enter belong to the line.
-            if (key->matches(QKeySequence::Undo)) return true;
+            // The menu's undo and redo win over the line's own; F1, Escape and Enter belong to the line.
+            if (key->matches(QKeySequence::Undo) || key->matches(QKeySequence::Redo) ||
+                key->keyCombination() == QKeyCombination(Qt::CTRL, Qt::Key_Y) ||
+                key->keyCombination() == QKeyCombination(Qt::CTRL | Qt::SHIFT, Qt::Key_Z))
+                return true;
             if (key->key() == Qt::Key_F1 || key->key() == Qt::Key_Escape || key->key() == Qt::Key_Return ||
                 key->key() == Qt::Key_Enter) {
                 e->accept();
@@ -391,6 +433,16 @@ bool TMainForm::eventFilter(QObject* watched, QEvent* e) {
             }
         } else if (e->type() == QEvent::KeyPress) {
             if (EditKeyDown(static_cast<QKeyEvent*>(e)->key())) return true;
+        }
+    } else if (watched == ListBox && e->type() == QEvent::KeyPress) {
+        // Typing goes to the command line, even after a click into the list.
+        auto* key = static_cast<QKeyEvent*>(e);
+        const bool command =
+            key->modifiers().testAnyFlags(Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
+        if (!command && !key->text().isEmpty() && key->text().front().isPrint()) {
+            Edit->setFocus();
+            QCoreApplication::sendEvent(Edit, key);
+            return true;
         }
     } else if (e->type() == QEvent::StatusTip) {
         ShowHint(QString());

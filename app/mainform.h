@@ -7,15 +7,18 @@
 #include <QStringList>
 #include <memory>
 
+#include "document/constructiondocument.h"
+#include "document/replaycursor.h"
 #include "document/settings.h"
-#include "parser/tparser.h"
 
 class GuiServices;
 class GuiMessages;
 class QAction;
 class QLabel;
 class QLineEdit;
-class QListWidget;
+class CommandListModel;
+class CommandHistory;
+class QListView;
 class QMenu;
 class QSplitter;
 class QToolBar;
@@ -37,17 +40,15 @@ public:
     TMainForm(GuiServices& services, const QString& settingsPath, QWidget* parent = nullptr);
     ~TMainForm() override;
 
-    std::unique_ptr<TParser> Parser;
+    // The construction: lines, objects, file state and history. The window is a view of it.
+    std::unique_ptr<ConstructionDocument> Document;
+    // The replay's position while Einzelschritt runs.
+    std::unique_ptr<ReplayCursor> Replay;
     Settings Options;
-    bool Modified = false;
-    bool Untitled = true;
-    QString FileName;  // full path of the construction file last opened or saved
-    int StepIndex = 0;
-    bool StepBusy = false;
 
     QToolBar* SpeedBar = nullptr;
     QLineEdit* Edit = nullptr;
-    QListWidget* ListBox = nullptr;
+    QListView* ListBox = nullptr;  // shows the document's lines
     TPaintBox* PaintBox = nullptr;
     QSplitter* Splitter1 = nullptr;
     QLabel* Panel1 = nullptr;                // hints, descriptions, values
@@ -60,13 +61,17 @@ public:
 
     GuiServices& Services() { return services_; }
     void ShowToolbar(bool visible);
-    // The items of the command list, in order.
+    // The lines of the command list as shown, in order.
     QStringList Lines() const;
+    // The construction file's path as the window shows it.
+    QString FileName() const;
 
     // Free all objects, Reset, execute the command list up to the first rejected line.
     void RebuildFromList();
     // Replay step; defined with the replay.
     bool ReplayStep();
+    // Opens path as Open does after its dialog (the program's file argument).
+    void OpenFile(const QString& path);
 
 public slots:
     void OkButtonClick();
@@ -78,6 +83,7 @@ public slots:
     void FileSaveAs();
     void FileExit();
     void EditUndo();
+    void EditRedo();
     void Editor1Click();
     void Neuzeichnen1Click();
     void Achsenkreuz1Click();
@@ -113,18 +119,20 @@ private:
     // File work behind the handlers; each returns whether the construction was written.
     bool SaveConstruction();
     bool SaveConstructionAs();
-    bool WriteConstruction(const QString& path);
-    // Replaces the command list; lines are Windows-1252.
-    void SetLines(const std::vector<std::string>& lines);
-    // Executes the command list from the top; false at the first rejected line.
-    bool ExecuteList();
     void ShowFileName(const QString& path);
+    // Selects line i of the command list and scrolls it into view.
+    void ShowLine(int i);
+    // Before an error box of a rebuild: the rejected line is selected and in view.
+    void BeforeErrorBox();
+    void UpdateEditActions();
 
     GuiServices& services_;
     QString settingsPath_;
     std::unique_ptr<GuiMessages> messages_;
     TAboutBox* aboutBox_ = nullptr;
     TEditorForm* editorForm_ = nullptr;
+    std::unique_ptr<CommandListModel> listModel_;
+    std::unique_ptr<CommandHistory> history_;
     bool shown_ = false;
     QString hint_;  // the last hint shown; descriptions and values do not change it
 
@@ -135,6 +143,7 @@ private:
     QAction* printAction_ = nullptr;
     QAction* exitAction_ = nullptr;
     QAction* undoAction_ = nullptr;
+    QAction* redoAction_ = nullptr;
     QAction* clipboardAction_ = nullptr;
     QAction* redrawAction_ = nullptr;
     QAction* editorAction_ = nullptr;

@@ -5,7 +5,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QToolBar>
 
 #include "app/aboutbox.h"
@@ -14,6 +14,7 @@
 #include "app/mainform.h"
 #include "app/paintbox.h"
 #include "app/qtext.h"
+#include "document/commandhistory.h"
 #include "drawing/drawstate.h"
 #include "drawing/transform.h"
 
@@ -72,16 +73,17 @@ void TMainForm::OkButtonClick() {
     const QString text = Edit->text();
     if (text.isEmpty()) return;
     const std::string line = QStringToCp1252(text);
-    if (!Parser->Execute(line)) return;
+    // Accepted or not, the line can be brought back with the arrow keys.
+    history_->Add(line);
     // The list shows what was executed: characters outside Windows-1252 became "?".
-    ListBox->addItem(Cp1252ToQString(line));
+    if (!Document->AppendTyped(line)) return;
     ListBox->scrollToBottom();
     Edit->clear();
-    Modified = true;
 }
 
 void TMainForm::CancelButtonClick() {
     Edit->clear();
+    history_->Leave();
 }
 
 void TMainForm::InsertClick(const QString& text) {
@@ -93,6 +95,14 @@ bool TMainForm::EditKeyDown(int key) {
     switch (key) {
         case Qt::Key_Escape:
             Edit->clear();
+            history_->Leave();
+            return true;
+        case Qt::Key_Up:
+            if (const auto line = history_->Back(QStringToCp1252(Edit->text())))
+                Edit->setText(Cp1252ToQString(*line));
+            return true;
+        case Qt::Key_Down:
+            if (const auto line = history_->Forward()) Edit->setText(Cp1252ToQString(*line));
             return true;
         case Qt::Key_F1:
             if (!Edit->text().isEmpty()) {
@@ -110,7 +120,7 @@ bool TMainForm::EditKeyDown(int key) {
 }
 
 void TMainForm::PaintBoxMouseMove(int x, int y) {
-    TPunkt* object = Parser->Objects.FindAt(x, y);
+    TPunkt* object = Document->Parser().Objects.FindAt(x, y);
     if (object == nullptr) {
         PaintBox->setCursor(Qt::ArrowCursor);
         return;
@@ -120,19 +130,19 @@ void TMainForm::PaintBoxMouseMove(int x, int y) {
 }
 
 void TMainForm::Neuzeichnen1Click() {
-    Parser->ClearAndShowAxes();
-    Parser->AutoScale();
+    Document->Parser().ClearAndShowAxes();
+    Document->Parser().AutoScale();
 }
 
 void TMainForm::Achsenkreuz1Click() {
-    if (Parser->Axes.Visible) {
-        Parser->Axes.Visible = false;
-        Parser->HideAxes();
+    if (Document->Parser().Axes.Visible) {
+        Document->Parser().Axes.Visible = false;
+        Document->Parser().HideAxes();
     } else {
-        Parser->Axes.Visible = true;
-        Parser->ShowAxes();
+        Document->Parser().Axes.Visible = true;
+        Document->Parser().ShowAxes();
     }
-    axesAction_->setChecked(Parser->Axes.Visible);
+    axesAction_->setChecked(Document->Parser().Axes.Visible);
 }
 
 void TMainForm::FarbeClick() {
@@ -167,7 +177,7 @@ void TMainForm::closeEvent(QCloseEvent* e) {
 }
 
 bool TMainForm::FormCloseQuery() {
-    if (!Modified) return true;
+    if (!Document->Modified()) return true;
     const QString question = QString::fromUtf8("Konstruktions wurde verändert.") + QStringLiteral("\n\r") +
                              QStringLiteral("Speichern?");
     switch (services_.AskYesNoCancel(this, question)) {

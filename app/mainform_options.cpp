@@ -1,5 +1,5 @@
 // The main window's side of the options dialog: what the dialog may change, and opening it.
-#include <QListWidget>
+#include <QListView>
 #include <QSplitter>
 #include <algorithm>
 #include <memory>
@@ -15,7 +15,7 @@ public:
     explicit MainFormOptionsHost(TMainForm& form) : form_(form) {}
 
     Settings& Options() override { return form_.Options; }
-    TParser& Parser() override { return *form_.Parser; }
+    TParser& Parser() override { return form_.Document->Parser(); }
     GuiServices& Services() override { return form_.Services(); }
     QWidget* Window() override { return &form_; }
     void ShowToolbar(bool visible) override { form_.ShowToolbar(visible); }

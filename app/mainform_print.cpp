@@ -2,14 +2,12 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QImage>
-#include <QListWidget>
 #include <QPrinter>
 
 #include "app/guiservices.h"
 #include "app/mainform.h"
 #include "app/paintbox.h"
 #include "app/printing.h"
-#include "app/qtext.h"
 #include "drawing/drawstate.h"
 
 void TMainForm::FilePrint() {
@@ -21,10 +19,9 @@ void TMainForm::FilePrint() {
     if (!Services().ExecPrintDialog(this, printer)) return;
 
     PrintSource source;
-    source.parser = Parser.get();
+    source.parser = &Document->Parser();
     source.options = Options;
-    for (const QString& line : Lines())
-        source.lines.push_back(QStringToCp1252(line));
+    source.lines = Document->Lines();
     // The dialog's copies become separate jobs of one copy each.
     const int copies = printer.copyCount();
     PrinterTarget target(printer);

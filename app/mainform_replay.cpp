@@ -1,6 +1,6 @@
 // The single-step replay of the main window: rebuild the construction line by line in the replay window.
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <memory>
 
 #include "app/einzelschritt.h"
@@ -8,7 +8,6 @@
 #include "app/mainform.h"
 #include "app/paintbox.h"
 #include "app/qtext.h"
-#include "drawing/transform.h"
 
 namespace {
 
@@ -27,22 +26,16 @@ private:
 
 void TMainForm::Einzelschritt1Click() {
     // The world window stays: the replay draws into the current view.
-    ClearCanvas();
+    Replay->Start();
     PaintBox->update();
-    Parser->Objects.FreeAll();
-    Parser->Reset();
-    StepIndex = 0;
     EinzelschrittAction->setChecked(true);
-    StepBusy = false;
 
     if (EinzelSchritt == nullptr)
         EinzelSchritt = new TEinzelSchritt(std::make_unique<MainFormReplayHost>(*this), this);
     Services().ExecDialog(*EinzelSchritt);
 
     // Whatever is left runs now, each line whatever became of the ones before it.
-    const int count = ListBox->count();
-    for (; StepIndex < count; ++StepIndex)
-        Parser->Execute(QStringToCp1252(ListBox->item(StepIndex)->text()));
+    Replay->Finish();
 
     ListBox->clearSelection();
     EinzelschrittAction->setChecked(false);
@@ -51,25 +44,10 @@ void TMainForm::Einzelschritt1Click() {
 }
 
 bool TMainForm::ReplayStep() {
-    // A timer tick while the error box of the running step is open.
-    if (StepBusy) return true;
-    StepBusy = true;
-    const int count = ListBox->count();
-    if (StepIndex >= count) {
-        StepBusy = false;
-        return false;
-    }
-    const QString text = ListBox->item(StepIndex)->text();
-    const bool accepted = Parser->Execute(QStringToCp1252(text));
-    Edit->setText(text);
-    if (StepIndex == 0)
-        ListBox->clearSelection();
-    else
-        ListBox->item(StepIndex - 1)->setSelected(false);
-    ListBox->item(StepIndex)->setSelected(true);
-    ++StepIndex;
-    PaintBox->update();
-    const bool goOn = accepted && StepIndex < count;
-    StepBusy = false;
-    return goOn;
+    // The step's line is selected and in the command line before it runs, so that an error box
+    // of that line appears beside it.
+    return Replay->Step([this](int index) {
+        Edit->setText(Cp1252ToQString(Document->Line(index)));
+        ShowLine(index);
+    });
 }

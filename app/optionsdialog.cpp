@@ -5,13 +5,11 @@
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
 #include <QShowEvent>
 #include <QSpinBox>
 #include <QStackedWidget>
@@ -23,6 +21,7 @@
 #include <string>
 
 #include "app/guiservices.h"
+#include "app/placement.h"
 #include "drawing/drawstate.h"
 #include "parser/tparser.h"
 
@@ -278,11 +277,7 @@ void TOptionenDialog::showEvent(QShowEvent* event) {
     if (!shownBefore_) {
         // Centred on the screen the first time; later it reopens where it was left.
         shownBefore_ = true;
-        if (const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen()) {
-            QRect frame = frameGeometry();
-            frame.moveCenter(screen->availableGeometry().center());
-            move(frame.topLeft());
-        }
+        CentreOnScreen(*this);
     }
     FormShow();
 }

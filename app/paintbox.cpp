@@ -1,3 +1,4 @@
+// The drawing area: a backing image the interpreter draws into, copied to the screen when painted.
 #include "app/paintbox.h"
 
 #include <QMouseEvent>
@@ -129,4 +130,10 @@ void TPaintBox::mouseMoveEvent(QMouseEvent* event) {
     const QPoint p = event->position().toPoint();
     emit MouseMoved(p.x(), p.y());
     QWidget::mouseMoveEvent(event);
+}
+
+void TPaintBox::mousePressEvent(QMouseEvent* event) {
+    const QPoint p = event->position().toPoint();
+    emit MousePressed(p.x(), p.y());
+    QWidget::mousePressEvent(event);
 }

@@ -29,12 +29,14 @@ public:
 
 signals:
     void MouseMoved(int x, int y);
+    void MousePressed(int x, int y);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
 
 private:
     // A new image of the widget's size at the device-pixel ratio, with a fresh canvas on it.

@@ -11,6 +11,7 @@
 
 #include "app/qtext.h"
 #include "drawing/arcgeometry.h"
+#include "drawing/clipping.h"
 #include "drawing/pens.h"
 #include "drawing/transform.h"
 #include "text/symbolfont.h"
@@ -35,25 +36,6 @@ QRect ToQRect(const DeviceRect& r) {
     const int top = ClampCoordinate(std::min(r.top, r.bottom));
     const int bottom = ClampCoordinate(std::max(r.top, r.bottom));
     return QRect(left, top, right - left, bottom - top);
-}
-
-// Liang-Barsky: narrows [t0, t1] of the segment (x + t dx, y + t dy) to the part inside box; false when
-// nothing is left.
-bool ClipToBox(double x, double y, double dx, double dy, const QRectF& box, double& t0, double& t1) {
-    const std::array<double, 4> p = {-dx, dx, -dy, dy};
-    const std::array<double, 4> q = {x - box.left(), box.right() - x, y - box.top(), box.bottom() - y};
-    for (std::size_t i = 0; i < 4; ++i) {
-        if (p[i] == 0) {  // parallel to this edge: entirely inside or outside of it
-            if (q[i] < 0) return false;
-            continue;
-        }
-        const double t = q[i] / p[i];
-        if (p[i] < 0)
-            t0 = std::max(t0, t);
-        else
-            t1 = std::min(t1, t);
-    }
-    return t0 < t1;
 }
 
 }  // namespace
@@ -105,7 +87,10 @@ void QtCanvas::LineTo(int x, int y) {
     const QRectF box = QRectF(ToQRect(clip_)).adjusted(-margin, -margin, margin, margin);
     double t0 = 0;
     double t1 = 1;
-    if (!ClipToBox(fromX, fromY, dx, dy, box, t0, t1)) return;
+    // A stroke that only touches the box leaves nothing to draw.
+    if (!ClipSegmentToBox(fromX, fromY, dx, dy, box.left(), box.top(), box.right(), box.bottom(), t0, t1) ||
+        t0 >= t1)
+        return;
 
     QPen qpen = MakePen();
     if (t0 > 0 && qpen.style() != Qt::SolidLine) qpen.setDashOffset(t0 * std::hypot(dx, dy) / width);

@@ -6,4 +6,6 @@ target_sources(lineato_gui PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/paintbox.cpp
   ${CMAKE_CURRENT_LIST_DIR}/editorform.cpp
   ${CMAKE_CURRENT_LIST_DIR}/icons.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/guimessages.cpp)
+  ${CMAKE_CURRENT_LIST_DIR}/guimessages.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/commandlistmodel.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/placement.cpp)

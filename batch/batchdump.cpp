@@ -14,11 +14,6 @@
 
 namespace {
 
-bool IsStraightKind(std::string_view kind) {
-    return kind == "Strecke" || kind == "Strahl" || kind == "Gerade" || kind == "Senkrechte" ||
-           kind == "Parallele";
-}
-
 class JsonObjectWriter {
 public:
     explicit JsonObjectWriter(std::ostream& out) : out_(out) { out_ << '{'; }

@@ -9,7 +9,7 @@ BatchMessageSink::BatchMessageSink(std::ostream& output, std::ostream& errors, s
     : output_(output), errors_(errors), fileLabel_(std::move(fileLabel)) {}
 
 void BatchMessageSink::ShowErrorBox(const std::string& text) {
-    errors_ << fileLabel_ << ':' << line_ << ": " << Cp1252ToUtf8(text) << '\n';
+    errors_ << fileLabel_ << ':' << (lineNumber_ ? lineNumber_() : 0) << ": " << Cp1252ToUtf8(text) << '\n';
 }
 
 void BatchMessageSink::ShowInformationBox(const std::string& text) {

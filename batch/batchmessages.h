@@ -1,6 +1,7 @@
 // BatchMessageSink: the interpreter's message boxes as lines of text for lineato-batch.
 #pragma once
 
+#include <functional>
 #include <ostream>
 #include <string>
 
@@ -12,8 +13,8 @@ public:
     // UTF-8. Both streams must outlive the sink.
     BatchMessageSink(std::ostream& output, std::ostream& errors, std::string fileLabel);
 
-    // The 1-based number of the line being executed, for the error prefix.
-    void SetLineNumber(int line) { line_ = line; }
+    // Where the 1-based number of the line being executed comes from, for the error prefix.
+    void SetLineSource(std::function<int()> lineNumber) { lineNumber_ = std::move(lineNumber); }
 
     void ShowErrorBox(const std::string& text) override;
     void ShowInformationBox(const std::string& text) override;
@@ -26,5 +27,5 @@ private:
     std::ostream& output_;
     std::ostream& errors_;
     std::string fileLabel_;
-    int line_ = 0;
+    std::function<int()> lineNumber_;
 };

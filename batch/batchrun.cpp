@@ -6,11 +6,11 @@
 
 #include "batch/batchdump.h"
 #include "batch/batchmessages.h"
+#include "document/constructiondocument.h"
 #include "drawing/drawstate.h"
 #include "drawing/nullcanvas.h"
 #include "drawing/transform.h"
 #include "parser/tparser.h"
-#include "text/confile.h"
 #include "text/fileio.h"
 
 namespace {
@@ -41,22 +41,14 @@ int RunBatch(const BatchOptions& options, std::string_view fileBytes, std::ostre
     Drawing().ScreenRect = area;
 
     BatchMessageSink messages(out, err, options.file);
-    TParser parser(messages);
-    parser.Reset();
+    ConstructionDocument document(messages);
+    messages.SetLineSource([&document] { return document.ExecutingLine() + 1; });
+    TParser& parser = document.Parser();
     SetColorMode(!options.mono);
-    SetWorldWindow(-6, -5, 6, 5);
-    parser.AutoScaling = true;
     if (options.axes) parser.ShowAxes();
 
-    bool rejected = false;
-    const std::vector<std::string> lines = SplitConstructionLines(fileBytes);
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-        messages.SetLineNumber(static_cast<int>(i + 1));
-        if (!parser.Execute(lines[i])) {
-            rejected = true;
-            if (!options.keepGoing) break;
-        }
-    }
+    const bool rejected =
+        !document.Load(fileBytes, options.keepGoing ? RebuildMode::KeepGoing : RebuildMode::StopAtRejected);
 
     if (options.dump) WriteDump(out, parser);
     out.flush();

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "drawing/circleclip.h"
+#include "drawing/clipping.h"
 #include "drawing/drawstate.h"
 #include "drawing/figuresink.h"
 #include "drawing/pens.h"
@@ -73,23 +74,7 @@ bool ClipToDeviceSquare(DeviceEnd& a, DeviceEnd& b) {
     const double dy = b.y - a.y;
     double t0 = 0;
     double t1 = 1;
-    // Keeps the parameters t with p * t <= q.
-    const auto edge = [&](double p, double q) {
-        // Exact zero: the segment runs parallel to this edge, wholly inside or outside it.
-        if (p == 0) return q >= 0;
-        const double t = q / p;
-        if (p < 0) {
-            if (t > t1) return false;
-            t0 = std::max(t0, t);
-        } else {
-            if (t < t0) return false;
-            t1 = std::min(t1, t);
-        }
-        return true;
-    };
-    if (!edge(-dx, a.x + kLimit) || !edge(dx, kLimit - a.x) || !edge(-dy, a.y + kLimit) ||
-        !edge(dy, kLimit - a.y))
-        return false;
+    if (!ClipSegmentToBox(a.x, a.y, dx, dy, -kLimit, -kLimit, kLimit, kLimit, t0, t1)) return false;
     const DeviceEnd start = a;
     if (t0 > 0) a = ClippedEnd(start.x + t0 * dx, start.y + t0 * dy);
     if (t1 < 1) b = ClippedEnd(start.x + t1 * dx, start.y + t1 * dy);

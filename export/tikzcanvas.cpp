@@ -2,13 +2,13 @@
 #include "export/tikzcanvas.h"
 
 #include <algorithm>
-#include <array>
 #include <charconv>
 #include <cmath>
 #include <numbers>
 #include <vector>
 
 #include "drawing/circleclip.h"
+#include "drawing/clipping.h"
 #include "drawing/drawstate.h"
 #include "drawing/pens.h"
 #include "text/cp1252.h"
@@ -168,26 +168,13 @@ void AppendTextCharacter(std::string& out, unsigned char c) {
     AppendUtf8(out, code);
 }
 
-// Liang-Barsky: the part of the segment a-b inside the window; false when nothing is left.
+// The part of the segment a-b inside the window; false when nothing is left.
 bool ClipToWindow(double& ax, double& ay, double& bx, double& by, const WorldWindow& w) {
     const double dx = bx - ax;
     const double dy = by - ay;
     double t0 = 0;
     double t1 = 1;
-    const std::array<double, 4> p = {-dx, dx, -dy, dy};
-    const std::array<double, 4> q = {ax - w.xmin, w.xmax - ax, ay - w.ymin, w.ymax - ay};
-    for (std::size_t i = 0; i < 4; ++i) {
-        if (p[i] == 0) {
-            if (q[i] < 0) return false;
-            continue;
-        }
-        const double t = q[i] / p[i];
-        if (p[i] < 0)
-            t0 = std::max(t0, t);
-        else
-            t1 = std::min(t1, t);
-        if (t0 > t1) return false;
-    }
+    if (!ClipSegmentToBox(ax, ay, dx, dy, w.xmin, w.ymin, w.xmax, w.ymax, t0, t1)) return false;
     const double sx = ax;
     const double sy = ay;
     ax = sx + t0 * dx;

@@ -17,6 +17,7 @@
 #include "drawing/transform.h"
 #include "fuzz/invariants.h"
 #include "parser/tparser.h"
+#include "text/asciicase.h"
 
 namespace {
 
@@ -57,7 +58,7 @@ bool IsTurn(std::string_view line) {
     constexpr std::string_view word = "DREHE ";
     if (line.size() < word.size()) return false;
     for (std::size_t i = 0; i < word.size(); ++i)
-        if (std::toupper(static_cast<unsigned char>(line[i])) != word[i]) return false;
+        if (AsciiUpper(line[i]) != word[i]) return false;
     return true;
 }
 

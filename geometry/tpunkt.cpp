@@ -102,3 +102,7 @@ void RotateAboutOrigin(double& x, double& y, double angle) {
     x = nx;
     y = ny;
 }
+
+bool IsKind(const TPunkt* object, std::string_view kind) {
+    return object != nullptr && object->KindName() == kind;
+}

@@ -46,5 +46,8 @@ public:
     std::string Description;
 };
 
+// True when object exists and is of that kind (KindName).
+bool IsKind(const TPunkt* object, std::string_view kind);
+
 // (x, y) rotated about the origin by angle degrees, with the point's rule for |x| < 1e-5.
 void RotateAboutOrigin(double& x, double& y, double angle);

@@ -114,3 +114,8 @@ double DescribedDirection(double x1, double y1, double x2, double y2) {
     if (x1 >= x2) direction += 180;
     return direction;
 }
+
+bool IsStraightKind(std::string_view kind) {
+    return kind == "Strecke" || kind == "Strahl" || kind == "Gerade" || kind == "Senkrechte" ||
+           kind == "Parallele";
+}

@@ -3,6 +3,10 @@
 
 #include "geometry/tpunkt.h"
 
+// True for the kinds of TStrecke and its descendants, the straight figures with StartPoint and EndPoint:
+// "Strecke", "Strahl", "Gerade", "Senkrechte", "Parallele".
+bool IsStraightKind(std::string_view kind);
+
 class TStrecke : public TPunkt {
 public:
     TStrecke() = default;

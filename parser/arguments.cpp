@@ -3,10 +3,6 @@
 
 #include "parser/tparser.h"
 
-bool IsKind(const TPunkt* object, std::string_view kind) {
-    return object != nullptr && object->KindName() == kind;
-}
-
 void TParser::Complain(const Complaint& complaint) {
     if (const int* number = std::get_if<int>(&complaint))
         ShowError(*number);

@@ -9,12 +9,11 @@
 #include "geometry/tstrahl.h"
 #include "geometry/tstrecke.h"
 #include "geometry/twinkel.h"
-#include "parser/asciicase.h"
 #include "parser/tparser.h"
+#include "text/asciicase.h"
 
 namespace {
 
-constexpr std::size_t kNameCut = 10;
 // A leg whose far end lies within this of the vertex in x counts as vertical.
 constexpr double kVerticalLegTolerance = 1e-9;
 
@@ -83,7 +82,7 @@ void TParser::CmdWinkel() {
         return;
     }
 
-    const std::string name = firstWord.substr(0, kNameCut);
+    const std::string name = firstWord.substr(0, kShortNameLength);
     if (Objects.Contains(name)) {
         ShowError(1);
         return;

@@ -13,8 +13,7 @@ namespace {
 
 // The kinds that have a direction through StartPoint and EndPoint.
 bool IsStraightFigure(const TPunkt* object) {
-    return IsKind(object, "Strecke") || IsKind(object, "Gerade") || IsKind(object, "Strahl") ||
-           IsKind(object, "Parallele") || IsKind(object, "Senkrechte");
+    return object != nullptr && IsStraightKind(object->KindName());
 }
 
 // The point through which the parallel at signed distance d runs: on the vertical through the base's

@@ -4,18 +4,13 @@
 #include <string>
 #include <string_view>
 
+#include "drawing/pens.h"
 #include "geometry/tpunkt.h"
 #include "geometry/tstrecke.h"
-#include "parser/asciicase.h"
 #include "parser/tparser.h"
+#include "text/asciicase.h"
 
 namespace {
-
-constexpr std::uint16_t kRed = 1;
-constexpr std::uint16_t kGreen = 2;
-constexpr std::uint16_t kBlue = 3;
-constexpr std::uint16_t kYellow = 4;
-constexpr std::uint16_t kBlack = 6;
 
 const char* const kWhichObjectText =
     "Welches Objekt soll gel\xF6"
@@ -28,11 +23,11 @@ const char* const kNoEraseTargetText = "Keine g\xFCltiger Name!";
 // bytes, which the ASCII upper-casing leaves alone) cover every spelling with an umlaut.
 std::uint16_t ColorCode(std::string_view word) {
     const std::string upper = UpperAscii(word);
-    if (upper == "ROT") return kRed;
-    if (upper == "BLAU") return kBlue;
-    if (upper == "GRUEN" || upper == "GR\xDCN" || upper == "GR\xFCN") return kGreen;
-    if (upper == "GELB") return kYellow;
-    if (upper == "SCHWARZ") return kBlack;
+    if (upper == "ROT") return kStyleRed;
+    if (upper == "BLAU") return kStyleBlue;
+    if (upper == "GRUEN" || upper == "GR\xDCN" || upper == "GR\xFCN") return kStyleGreen;
+    if (upper == "GELB") return kStyleYellow;
+    if (upper == "SCHWARZ") return kStyleBlack;
     return 0;
 }
 

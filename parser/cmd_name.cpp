@@ -9,8 +9,8 @@
 #include "geometry/tstrecke.h"
 #include "geometry/twinkel.h"
 #include "intersect/intersect.h"
-#include "parser/asciicase.h"
 #include "parser/tparser.h"
+#include "text/asciicase.h"
 
 namespace {
 

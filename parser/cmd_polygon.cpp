@@ -7,8 +7,8 @@
 
 #include "geometry/tpunkt.h"
 #include "geometry/tstrecke.h"
-#include "parser/asciicase.h"
 #include "parser/tparser.h"
+#include "text/asciicase.h"
 
 namespace {
 

@@ -5,21 +5,11 @@
 
 #include "parser/errortexts.h"
 #include "parser/tparser.h"
+#include "text/asciicase.h"
 
 namespace {
 
-// The command words in table order; the command number is the position, counted from 1.
-constexpr std::string_view kCommandWords[] = {
-    "PUNKT",     "STRECKE", "KREIS",      "POLYGON",   "POLY", "LOESCHE", "MITTELPUNKT", "MP",   "WINKEL",
-    "PARALLELE", "GERADE",  "SENKRECHTE", "BEZEICHNE", "BEZ",  "DREHE",   "STRAHL",      "WERT", "FARBE",
-};
-
 constexpr char kEndOfLine = '@';
-constexpr std::size_t kNameCut = 10;
-
-void AppendUpperAscii(std::string& word, char c) {
-    word += (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
-}
 
 // Sign, digits, at most one point, nothing else; digits on either side of the point may be missing.
 bool IsWellFormedNumber(std::string_view text) {
@@ -43,8 +33,10 @@ bool IsWellFormedNumber(std::string_view text) {
 void TParser::NextChar() {
     if (Position > line_.size()) {
         Ch = kEndOfLine;
+        charIndex_ = line_.size();
     } else {
         Ch = line_[Position - 1];
+        charIndex_ = Position - 1;
         ++Position;
     }
 }
@@ -54,12 +46,47 @@ void TParser::SkipBlanks() {
         NextChar();
 }
 
+void TParser::BeginToken(LineToken::Kind kind) {
+    tokens_.push_back({kind, CharIndex(), CharIndex()});
+}
+
+void TParser::EndToken() {
+    tokens_.back().end = CharIndex();
+}
+
 void TParser::ReadCommand() {
+    // The command words and their handlers; the short forms share the handler of the long ones.
+    struct CommandEntry {
+        std::string_view word;
+        void (TParser::*handler)();
+    };
+    static constexpr CommandEntry kCommands[] = {
+        {"PUNKT", &TParser::CmdPunkt},
+        {"STRECKE", &TParser::CmdStrecke},
+        {"KREIS", &TParser::CmdKreis},
+        {"POLYGON", &TParser::CmdPolygon},
+        {"POLY", &TParser::CmdPolygon},
+        {"LOESCHE", &TParser::CmdLoesche},
+        {"MITTELPUNKT", &TParser::CmdMittelpunkt},
+        {"MP", &TParser::CmdMittelpunkt},
+        {"WINKEL", &TParser::CmdWinkel},
+        {"PARALLELE", &TParser::CmdParallele},
+        {"GERADE", &TParser::CmdGerade},
+        {"SENKRECHTE", &TParser::CmdSenkrechte},
+        {"BEZEICHNE", &TParser::CmdBezeichne},
+        {"BEZ", &TParser::CmdBezeichne},
+        {"DREHE", &TParser::CmdDrehe},
+        {"STRAHL", &TParser::CmdStrahl},
+        {"WERT", &TParser::CmdWert},
+        {"FARBE", &TParser::CmdFarbe},
+    };
+
     NextChar();
     if (!Letters[static_cast<unsigned char>(Ch)]) {
-        CommandNumber = 0;
+        Command = nullptr;  // an empty line, or one without a command word, does nothing
         return;
     }
+    BeginToken(LineToken::Kind::Command);
     std::string word;
     while (Ch != ' ' && Ch != kEndOfLine) {
         const auto c = static_cast<unsigned char>(Ch);
@@ -68,13 +95,14 @@ void TParser::ReadCommand() {
         } else if (c == 0xF6 || c == 0xD6) {  // ö, Ö
             word += "OE";
         } else {
-            AppendUpperAscii(word, Ch);
+            word += AsciiUpper(Ch);
         }
         NextChar();
     }
-    for (std::size_t i = 0; i < std::size(kCommandWords); ++i) {
-        if (kCommandWords[i] == word) {
-            CommandNumber = static_cast<int>(i) + 1;
+    EndToken();
+    for (const CommandEntry& entry : kCommands) {
+        if (entry.word == word) {
+            Command = entry.handler;
             return;
         }
     }
@@ -91,17 +119,19 @@ std::string TParser::ReadName() {
         ShowError(2);
         return {};
     }
+    BeginToken(LineToken::Kind::Word);
     std::string name;
     while (Ch != ' ' && Ch != kEndOfLine) {
         if (name.size() < kMaxNameLength) name += Ch;  // the rest is read and dropped
         NextChar();
     }
+    EndToken();
     return name;
 }
 
 std::string TParser::ReadNameCut10() {
     std::string name = ReadName();
-    if (name.size() > kNameCut) name.resize(kNameCut);
+    if (name.size() > kShortNameLength) name.resize(kShortNameLength);
     return name;
 }
 
@@ -114,10 +144,12 @@ void TParser::ReadOptionalName(std::string& result) {
         return;
     }
     result.clear();
+    BeginToken(LineToken::Kind::Word);
     while (Ch != ' ' && Ch != kEndOfLine) {
         result += Ch;
         NextChar();
     }
+    EndToken();
 }
 
 double TParser::ReadNumber() {
@@ -127,10 +159,12 @@ double TParser::ReadNumber() {
         return 0;
     }
     std::string text;
+    BeginToken(LineToken::Kind::Number);
     while (NumberChars[static_cast<unsigned char>(Ch)]) {
         text += Ch;
         NextChar();
     }
+    EndToken();
     if (const auto comma = text.find(','); comma != std::string::npos) text[comma] = '.';
     if (!IsWellFormedNumber(text)) {
         ShowError(3);

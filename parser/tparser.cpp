@@ -31,68 +31,16 @@ bool TParser::Execute(std::string_view line) {
     Failed = false;
     Position = 1;
     Ch = '@';
-    CommandNumber = 0;
+    charIndex_ = 0;
+    Command = nullptr;
+    tokens_.clear();
     std::feclearexcept(FE_ALL_EXCEPT);
 
     ReadCommand();
     if (Failed) {
         ShowError(6);
     } else {
-        switch (CommandNumber) {
-            case 0:
-                break;
-            case 1:
-                CmdPunkt();
-                break;
-            case 2:
-                CmdStrecke();
-                break;
-            case 3:
-                CmdKreis();
-                break;
-            case 4:
-            case 5:
-                CmdPolygon();
-                break;
-            case 6:
-                CmdLoesche();
-                break;
-            case 7:
-            case 8:
-                CmdMittelpunkt();
-                break;
-            case 9:
-                CmdWinkel();
-                break;
-            case 10:
-                CmdParallele();
-                break;
-            case 11:
-                CmdGerade();
-                break;
-            case 12:
-                CmdSenkrechte();
-                break;
-            case 13:
-            case 14:
-                CmdBezeichne();
-                break;
-            case 15:
-                CmdDrehe();
-                break;
-            case 16:
-                CmdStrahl();
-                break;
-            case 17:
-                CmdWert();
-                break;
-            case 18:
-                CmdFarbe();
-                break;
-            default:
-                ShowError(99);
-                break;
-        }
+        if (Command != nullptr) (this->*Command)();
         if (!Failed) ExtendToFit();
     }
     line_.clear();

@@ -8,7 +8,9 @@
 #include <string>
 #include <string_view>
 #include <variant>
+#include <vector>
 
+#include "drawing/pens.h"
 #include "geometry/tachsen.h"
 #include "geometry/tobjlist.h"
 #include "parser/messages.h"
@@ -17,10 +19,22 @@ class TStrecke;
 
 // Lines are read up to this many characters; the rest of a longer line is never looked at.
 inline constexpr std::size_t kMaxLineLength = 255;
-inline constexpr std::uint16_t kInitialColor = 6;
+inline constexpr std::uint16_t kInitialColor = kStyleBlack;
+// Some commands read only this many characters of a name (the rest of the word is read and dropped).
+inline constexpr std::size_t kShortNameLength = 10;
 
-// True when object exists and is of that kind (KindName).
-bool IsKind(const TPunkt* object, std::string_view kind);
+// Where in a line the interpreter read a word or a number: bytes [begin, end) of the line as given.
+struct LineToken {
+    enum class Kind {
+        Command,  // the command word
+        Word,     // a name, or a keyword read where a name may stand (SP, HALB, BEZ, colour words)
+        Number,
+    };
+    Kind kind = Kind::Word;
+    std::size_t begin = 0;
+    std::size_t end = 0;
+    friend bool operator==(const LineToken&, const LineToken&) = default;
+};
 
 class TParser {
 public:
@@ -48,6 +62,9 @@ public:
     TObjList Objects;
     bool AutoScaling = true;
 
+    // The words and numbers the last Execute read, in reading order, also when it was rejected.
+    const std::vector<LineToken>& Tokens() const { return tokens_; }
+
     // The character sets, exposed for tests and the editor's helpers.
     bool IsLetter(unsigned char c) const { return Letters[c]; }
     bool IsNumberChar(unsigned char c) const { return NumberChars[c]; }
@@ -56,6 +73,10 @@ private:
     // Reading routines over the per-line state.
     void NextChar();
     void SkipBlanks();
+    // Index in the line of the current character; the line's length at its end.
+    std::size_t CharIndex() const { return charIndex_; }
+    void BeginToken(LineToken::Kind kind);
+    void EndToken();
     bool AtEnd() const { return Ch == '@'; }
     void ReadCommand();
     std::string ReadName();
@@ -116,6 +137,8 @@ private:
     std::string line_;
     std::size_t Position = 1;  // 1-based index of the next character to read
     char Ch = '@';             // the current character; '@' stands for the end of the line
+    std::size_t charIndex_ = 0;
     bool Failed = false;
-    int CommandNumber = 0;
+    void (TParser::*Command)() = nullptr;  // the handler of the command word; nullptr for an empty line
+    std::vector<LineToken> tokens_;
 };

@@ -1,6 +1,8 @@
 // Initialisation-file text: reading and writing keys of sections, every other line kept byte-exact.
 #include "text/inifile.h"
 
+#include "text/asciicase.h"
+
 namespace {
 
 constexpr std::size_t kNone = std::string::npos;
@@ -15,17 +17,6 @@ std::string_view Trim(std::string_view text) {
     while (!text.empty() && IsBlank(text.back()))
         text.remove_suffix(1);
     return text;
-}
-
-char AsciiLower(char c) {
-    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-bool NamesEqual(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i)
-        if (AsciiLower(a[i]) != AsciiLower(b[i])) return false;
-    return true;
 }
 
 // The section name of a header line, or nullopt for any other line. A header without its closing
@@ -81,7 +72,7 @@ IniFile::SectionRange IniFile::FindSection(std::string_view section) const {
             range.end = line.begin;
             return range;
         }
-        if (NamesEqual(*name, section)) {
+        if (EqualIgnoringAsciiCase(*name, section)) {
             range.found = true;
             range.begin = line.next;
         }
@@ -97,7 +88,7 @@ std::optional<IniFile::Line> IniFile::FindKey(const SectionRange& range, std::st
         pos = line.next;
         const std::string_view content = Content(line);
         if (IsComment(content)) continue;
-        if (NamesEqual(Trim(content.substr(0, content.find('='))), key)) return line;
+        if (EqualIgnoringAsciiCase(Trim(content.substr(0, content.find('='))), key)) return line;
     }
     return std::nullopt;
 }

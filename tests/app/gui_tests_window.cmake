@@ -2,3 +2,5 @@
 find_package(Qt6 REQUIRED COMPONENTS Test)
 lineato_gui_test(NAME test_mainform SOURCES test_mainform.cpp)
 target_link_libraries(test_mainform PRIVATE Qt6::Test)
+lineato_gui_test(NAME test_mainform_document SOURCES test_mainform_document.cpp)
+target_link_libraries(test_mainform_document PRIVATE Qt6::Test)

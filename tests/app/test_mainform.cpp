@@ -12,7 +12,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
@@ -138,26 +138,26 @@ TEST(CompleteCommandWord, FirstMatchingBeginningOfTwelveCharactersAtMost) {
 TEST_F(MainFormTest, CommandLineCycleAndKeys) {
     // Enter on an empty line does nothing at all.
     QTest::keyClick(form->Edit, Qt::Key_Return);
-    EXPECT_EQ(form->ListBox->count(), 0);
-    EXPECT_FALSE(form->Modified);
+    EXPECT_EQ(form->Document->LineCount(), 0);
+    EXPECT_FALSE(form->Document->Modified());
 
     Type("PUNKT A  1 2");
     EXPECT_EQ(form->Lines(), QStringList{"PUNKT A  1 2"});  // exactly as typed
     EXPECT_TRUE(form->Edit->text().isEmpty());
-    EXPECT_TRUE(form->Modified);
-    EXPECT_EQ(form->Parser->Objects.Count(), 1);
+    EXPECT_TRUE(form->Document->Modified());
+    EXPECT_EQ(form->Document->Parser().Objects.Count(), 1);
 
     // A rejected line stays for correction; the list is unchanged; Escape empties the line.
     Type("STRECKE s A X");
     EXPECT_EQ(services.errors, QStringList{"2. Punkt nicht vorhanden !"});
     EXPECT_EQ(form->Edit->text(), "STRECKE s A X");
-    EXPECT_EQ(form->ListBox->count(), 1);
+    EXPECT_EQ(form->Document->LineCount(), 1);
     QTest::keyClick(form->Edit, Qt::Key_Escape);
     EXPECT_TRUE(form->Edit->text().isEmpty());
 
     // Blanks only are not empty: they reach the interpreter, which accepts them.
     Type("   ");
-    EXPECT_EQ(form->ListBox->count(), 2);
+    EXPECT_EQ(form->Document->LineCount(), 2);
 
     // F1 completes and puts the caret at the end; on an empty line it does nothing.
     QTest::keyClicks(form->Edit, "bezeichne s");
@@ -187,7 +187,7 @@ TEST_F(MainFormTest, InsertionMenuHintsAndToggles) {
     find(find(insert, "Farbe")->menu(), "rot")->trigger();
     QTest::keyClick(form->Edit, Qt::Key_Return);
     EXPECT_EQ(form->Lines(), QStringList{"Farbe rot"});
-    EXPECT_EQ(form->Parser->CurrentColor, 1);
+    EXPECT_EQ(form->Document->Parser().CurrentColor, 1);
     find(find(insert, U("Lösche"))->menu(), "Bezeichnung")->trigger();
     EXPECT_EQ(form->Edit->text(), U("Lösche Bezeichnung "));
 
@@ -207,10 +207,10 @@ TEST_F(MainFormTest, InsertionMenuHintsAndToggles) {
     EXPECT_FALSE(axes->isChecked());
     EXPECT_TRUE(colour->isChecked());
     axes->trigger();
-    EXPECT_TRUE(form->Parser->Axes.Visible);
+    EXPECT_TRUE(form->Document->Parser().Axes.Visible);
     EXPECT_TRUE(axes->isChecked());
     axes->trigger();
-    EXPECT_FALSE(form->Parser->Axes.Visible);
+    EXPECT_FALSE(form->Document->Parser().Axes.Visible);
     EXPECT_FALSE(axes->isChecked());
     colour->trigger();
     EXPECT_FALSE(Drawing().ColorMode);
@@ -250,7 +250,7 @@ TEST_F(MainFormTest, DrawingAreaFollowsTheInterpreterAndDescribesObjects) {
     form->Edit->setFocus();
     form->Edit->setText("abc");
     QTest::keyClick(form->Edit, Qt::Key_Z, Qt::ControlModifier);
-    EXPECT_EQ(form->ListBox->count(), 0);
+    EXPECT_EQ(form->Document->LineCount(), 0);
     EXPECT_EQ(form->Edit->text(), "abc");
     Type("PUNKT Z 1 1");
 
@@ -278,24 +278,24 @@ TEST_F(MainFormTest, UndoDownToEmpty) {
     Type("PUNKT A 0 0");
     Type("PUNKT B 4 0");
     Type("STRECKE s A B");
-    form->Modified = false;
+    form->Document->SetModified(false);
     form->EditUndo();
     EXPECT_EQ(form->Lines(), (QStringList{"PUNKT A 0 0", "PUNKT B 4 0"}));
-    EXPECT_EQ(form->Parser->Objects.Count(), 2);
-    EXPECT_TRUE(form->Modified);
+    EXPECT_EQ(form->Document->Parser().Objects.Count(), 2);
+    EXPECT_TRUE(form->Document->Modified());
     form->EditUndo();
     form->EditUndo();
     form->EditUndo();  // on the empty list: nothing left to take back
-    EXPECT_EQ(form->ListBox->count(), 0);
-    EXPECT_EQ(form->Parser->Objects.Count(), 0);
-    EXPECT_TRUE(form->Modified);
+    EXPECT_EQ(form->Document->LineCount(), 0);
+    EXPECT_EQ(form->Document->Parser().Objects.Count(), 0);
+    EXPECT_TRUE(form->Document->Modified());
 }
 
 TEST_F(MainFormTest, EditorOkCancelAndUnchanged) {
     Type("PUNKT A 0 0");
     Type("PUNKT B 4 0");
     Type("PUNKT C 2 2");
-    form->Modified = false;
+    form->Document->SetModified(false);
     QString shown;
     services.dialog = [&](QDialog& d) {
         auto& editor = dynamic_cast<TEditorForm&>(d);
@@ -306,13 +306,13 @@ TEST_F(MainFormTest, EditorOkCancelAndUnchanged) {
     };
     form->Editor1Click();
     EXPECT_EQ(shown, "PUNKT A 0 0\nPUNKT B 4 0\nPUNKT C 2 2");
-    EXPECT_EQ(form->ListBox->count(), 3);
-    EXPECT_FALSE(form->Modified);
+    EXPECT_EQ(form->Document->LineCount(), 3);
+    EXPECT_FALSE(form->Document->Modified());
 
     services.dialog = [](QDialog&) { return int(QDialog::Accepted); };  // OK without a change
     form->Editor1Click();
-    EXPECT_FALSE(form->Modified);
-    EXPECT_EQ(form->Parser->Objects.Count(), 3);
+    EXPECT_FALSE(form->Document->Modified());
+    EXPECT_EQ(form->Document->Parser().Objects.Count(), 3);
 
     // The edited middle line is rejected: all lines stay, objects exist up to it.
     services.dialog = [](QDialog& d) {
@@ -323,8 +323,8 @@ TEST_F(MainFormTest, EditorOkCancelAndUnchanged) {
     };
     form->Editor1Click();
     EXPECT_EQ(form->Lines(), (QStringList{"PUNKT A 0 0", "STRECKE s A X", "PUNKT C 2 2"}));
-    EXPECT_EQ(form->Parser->Objects.Count(), 1);
-    EXPECT_TRUE(form->Modified);
+    EXPECT_EQ(form->Document->Parser().Objects.Count(), 1);
+    EXPECT_TRUE(form->Document->Modified());
     EXPECT_EQ(services.errors.size(), 1);
 }
 
@@ -338,9 +338,9 @@ TEST_F(MainFormTest, OpenReadsEveryLineEndingAndSaveWritesCrLf) {
         WriteAll(path, bytes);
         Open(path);
         EXPECT_EQ(form->Lines(), expected) << bytes.toStdString();
-        EXPECT_EQ(form->Parser->Objects.Count(), 2);
-        EXPECT_FALSE(form->Untitled);
-        EXPECT_FALSE(form->Modified);
+        EXPECT_EQ(form->Document->Parser().Objects.Count(), 2);
+        EXPECT_FALSE(form->Document->Untitled());
+        EXPECT_FALSE(form->Document->Modified());
         EXPECT_EQ(form->Panel2->text(), "in.con");
     }
     EXPECT_TRUE(services.errors.isEmpty());
@@ -355,30 +355,30 @@ TEST_F(MainFormTest, OpenReadsEveryLineEndingAndSaveWritesCrLf) {
     EXPECT_EQ(ReadAll(services.saveName), bytes);
     EXPECT_EQ(form->Panel2->text(), "copy.con");
     Type("PUNKT C 0 0");
-    EXPECT_TRUE(form->Modified);
+    EXPECT_TRUE(form->Document->Modified());
     form->FileSave();
     EXPECT_EQ(services.saveDialogs, 1);
     EXPECT_EQ(ReadAll(services.saveName), bytes + "PUNKT C 0 0\r\n");
-    EXPECT_FALSE(form->Modified);
+    EXPECT_FALSE(form->Document->Modified());
 
     // New with a modified construction: Cancel keeps everything, OK empties.
     Type("PUNKT D 1 1");
     form->FileNew();
-    EXPECT_EQ(form->ListBox->count(), 4);
+    EXPECT_EQ(form->Document->LineCount(), 4);
     EXPECT_EQ(services.questions.constLast(), "Vorhandende Konstruktion ersetzen?");
     services.answers = {GuiServices::Answer::Ok};
     form->FileNew();
-    EXPECT_EQ(form->ListBox->count(), 0);
-    EXPECT_EQ(form->Parser->Objects.Count(), 0);
-    EXPECT_TRUE(form->Untitled);
+    EXPECT_EQ(form->Document->LineCount(), 0);
+    EXPECT_EQ(form->Document->Parser().Objects.Count(), 0);
+    EXPECT_TRUE(form->Document->Untitled());
 
     // An empty construction saved and opened again: later saves go there without a dialog.
     services.saveName = dir.filePath("empty.con");
     form->FileSave();
     EXPECT_EQ(ReadAll(services.saveName), QByteArray());
-    EXPECT_FALSE(form->Untitled);
+    EXPECT_FALSE(form->Document->Untitled());
     Open(services.saveName);
-    EXPECT_FALSE(form->Untitled);
+    EXPECT_FALSE(form->Document->Untitled());
     EXPECT_EQ(form->Panel2->text(), "empty.con");
 }
 
@@ -386,11 +386,11 @@ TEST_F(MainFormTest, OpenStopsAtTheRejectedLineAndReportsUnreadableFiles) {
     const QString path = dir.filePath("bad.con");
     WriteAll(path, "PUNKT A 0 0\r\nPUNKT B 1 0\r\nSTRECKE s A X\r\nPUNKT C 2 2\r\n");
     Open(path);
-    EXPECT_EQ(form->ListBox->count(), 4);
-    EXPECT_EQ(form->Parser->Objects.Count(), 2);
+    EXPECT_EQ(form->Document->LineCount(), 4);
+    EXPECT_EQ(form->Document->Parser().Objects.Count(), 2);
     EXPECT_EQ(services.errors.size(), 1);
-    EXPECT_TRUE(form->Untitled);
-    EXPECT_FALSE(form->Modified);
+    EXPECT_TRUE(form->Document->Untitled());
+    EXPECT_FALSE(form->Document->Modified());
     services.saveName.clear();
     form->FileSave();
     EXPECT_EQ(services.saveDialogs, 1);  // asks for a name; cancelled, nothing written
@@ -401,9 +401,9 @@ TEST_F(MainFormTest, OpenStopsAtTheRejectedLineAndReportsUnreadableFiles) {
         services.errors.clear();
         Open(unreadable);
         EXPECT_EQ(services.errors, QStringList{"Cannot open file " + unreadable + "."});
-        EXPECT_EQ(form->ListBox->count(), 0);
-        EXPECT_EQ(form->FileName, unreadable);
-        EXPECT_TRUE(form->Untitled);
+        EXPECT_EQ(form->Document->LineCount(), 0);
+        EXPECT_EQ(form->FileName(), unreadable);
+        EXPECT_TRUE(form->Document->Untitled());
     }
 }
 
@@ -453,9 +453,9 @@ TEST_F(MainFormTest, FailedSaveKeepsTheOldFile) {
     form->FileSaveAs();
     EXPECT_EQ(services.errors, QStringList{"Cannot create file " + target + "."});
     EXPECT_EQ(ReadAll(target), QByteArray("PUNKT A 0 0\r\n"));
-    EXPECT_TRUE(form->Modified);
-    EXPECT_TRUE(form->Untitled);
-    EXPECT_EQ(form->FileName, target);
+    EXPECT_TRUE(form->Document->Modified());
+    EXPECT_TRUE(form->Document->Untitled());
+    EXPECT_EQ(form->FileName(), target);
     EXPECT_TRUE(form->Panel2->text().isEmpty());
     // Closing and answering Yes with the save failing again keeps the window open.
     services.answers = {GuiServices::Answer::Yes};

@@ -21,9 +21,7 @@ class PrintWindowTest : public ::testing::Test {
 protected:
     PrintWindowTest() : form(services, dir.filePath("LINEATO.INI")) {
         form.show();
-        for (const char* line : {"PUNKT A 0 0", "PUNKT B 5 0", "FARBE rot", "STRECKE s A B"})
-            form.ListBox->addItem(QString::fromUtf8(line));
-        form.RebuildFromList();
+        form.Document->Load("PUNKT A 0 0\nPUNKT B 5 0\nFARBE rot\nSTRECKE s A B\n");
     }
 
     DrawStateGuard guard;
@@ -62,7 +60,7 @@ TEST_F(PrintWindowTest, PrintDialogToPdfPrintsAndEveryOutcomeRestoresTheScreen) 
     EXPECT_FALSE(Drawing().ColorMode);
     EXPECT_EQ(Drawing().LineWidth, 0);
     EXPECT_EQ(Drawing().DrawCanvas, screen);
-    EXPECT_EQ(form.Parser->Objects.Count(), 3);
+    EXPECT_EQ(form.Document->Parser().Objects.Count(), 3);
 
     // Cancelled: nothing printed, the state put back all the same; a resize of the drawing area behind
     // the dialog is kept, not undone.

@@ -6,7 +6,7 @@
 #include <QEnterEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QThread>
@@ -48,9 +48,11 @@ protected:
 
     // Puts lines into the command list and builds the construction from them.
     void Build(std::initializer_list<const char*> lines) {
+        std::string text;
         for (const char* line : lines)
-            form.ListBox->addItem(QString::fromUtf8(line));
-        form.RebuildFromList();
+            text += std::string(line) + "\n";
+        // Each line where it can: a list from the editor may hold lines that no longer work.
+        form.Document->Load(text, RebuildMode::KeepGoing);
         services.errors.clear();
     }
 
@@ -60,17 +62,17 @@ protected:
         form.Einzelschritt1Click();
     }
 
-    int Count() const { return form.Parser->Objects.Count(); }
+    int Count() const { return form.Document->Parser().Objects.Count(); }
     std::vector<std::string> Descriptions() const {
         std::vector<std::string> out;
         for (int i = 0; i < Count(); ++i)
-            out.push_back(form.Parser->Objects.Item(i)->Describe());
+            out.push_back(form.Document->Parser().Objects.Item(i)->Describe());
         return out;
     }
     std::vector<int> SelectedRows() const {
         std::vector<int> rows;
-        for (int i = 0; i < form.ListBox->count(); ++i)
-            if (form.ListBox->item(i)->isSelected()) rows.push_back(i);
+        for (int i = 0; i < form.Document->LineCount(); ++i)
+            if (form.ListBox->selectionModel()->isRowSelected(i, QModelIndex())) rows.push_back(i);
         return rows;
     }
     void ExpectCleanedUp() const {
@@ -89,11 +91,14 @@ protected:
 
 TEST_F(ReplayTest, EmptyListClearsTheAreaAndTheFirstStepCloses) {
     form.Achsenkreuz1Click();
-    ASSERT_FALSE(AllWhite(form.PaintBox->Image()));
+    const QImage axesOnly = form.PaintBox->Image();
+    ASSERT_FALSE(AllWhite(axesOnly));
     bool pressedDuringReplay = false;
+    bool clearedDuringReplay = false;
     QString hint;
     Replay([&](TEinzelSchritt& window) {
         pressedDuringReplay = form.EinzelschrittAction->isChecked();
+        clearedDuringReplay = AllWhite(form.PaintBox->Image());
         // Resting the mouse on a button shows its hint in the main window's status line.
         QEnterEvent enter(QPointF(2, 2), QPointF(2, 2), QPointF(2, 2));
         QCoreApplication::sendEvent(window.CancelButton, &enter);
@@ -104,14 +109,17 @@ TEST_F(ReplayTest, EmptyListClearsTheAreaAndTheFirstStepCloses) {
     EXPECT_EQ(hint, "Abbrechen");
     EXPECT_TRUE(services.closedByScript);
     EXPECT_EQ(Count(), 0);
-    EXPECT_TRUE(AllWhite(form.PaintBox->Image()));
+    EXPECT_TRUE(clearedDuringReplay);
+    // Once the replay is over, the picture is whole again: the axes, still switched on, are back.
+    EXPECT_EQ(form.PaintBox->Image(), axesOnly);
     ExpectCleanedUp();
 }
 
 TEST_F(ReplayTest, EachStepExecutesShowsAndSelectsOneLineAndTheLastCloses) {
     Build({"PUNKT A 1 1", "PUNKT B 3 1", "STRECKE s A B"});
-    form.ListBox->item(0)->setSelected(true);
-    form.ListBox->item(2)->setSelected(true);
+    for (int row : {0, 2})
+        form.ListBox->selectionModel()->select(form.ListBox->model()->index(row, 0),
+                                               QItemSelectionModel::Select);
     Replay([&](TEinzelSchritt& window) {
         EXPECT_EQ(Count(), 0);
         window.SchrittButton->click();
@@ -155,16 +163,20 @@ TEST_F(ReplayTest, CancelExecutesTheRemainingLinesAtOnce) {
 }
 
 TEST_F(ReplayTest, RejectedLineEndsTheStepsAndTheRestStillRuns) {
-    Build({"PUNKT A 1 1", "PUNKT B 3 1", "PUNKT C 2 3"});
     // A command list from the editor can hold a line that no longer works.
-    form.ListBox->insertItem(1, QStringLiteral("STRECKE s A X"));
+    Build({"PUNKT A 1 1", "STRECKE s A X", "PUNKT B 3 1", "PUNKT C 2 3"});
     // A timer tick while the step's error box is open must do nothing.
     bool tickResult = false;
     int indexDuringBox = -1;
     int countDuringBox = -1;
+    QString lineDuringBox;
+    std::vector<int> selectedDuringBox;
     services.onError = [&] {
+        // The box speaks of the line that is selected and in the command line.
+        lineDuringBox = form.Edit->text();
+        selectedDuringBox = SelectedRows();
         tickResult = form.ReplayStep();
-        indexDuringBox = form.StepIndex;
+        indexDuringBox = form.Replay->StepIndex();
         countDuringBox = Count();
     };
     Replay([&](TEinzelSchritt& window) {
@@ -174,11 +186,13 @@ TEST_F(ReplayTest, RejectedLineEndsTheStepsAndTheRestStillRuns) {
     });
     EXPECT_TRUE(services.closedByScript);
     EXPECT_EQ(services.errors.size(), 1u);  // the rejected line ran once
+    EXPECT_EQ(lineDuringBox, "STRECKE s A X");
+    EXPECT_EQ(selectedDuringBox, std::vector<int>{1});
     EXPECT_TRUE(tickResult);
     EXPECT_EQ(indexDuringBox, 1);
     EXPECT_EQ(countDuringBox, 1);
     EXPECT_EQ(Count(), 3);  // lines three and four ran after the window closed
-    EXPECT_NE(form.Parser->Objects.FindByName("C"), nullptr);
+    EXPECT_NE(form.Document->Parser().Objects.FindByName("C"), nullptr);
     ExpectCleanedUp();
 }
 
@@ -189,17 +203,17 @@ TEST_F(ReplayTest, TimedReplayHaltsAtSpeedZeroAndRunsOnWhenMovedBack) {
     Replay([&](TEinzelSchritt& window) {
         window.GoButton->click();
         window.VeloBar->setValue(1);  // 10 ms
-        ASSERT_TRUE(WaitUntil([&] { return form.StepIndex >= 1; }, 3000));
+        ASSERT_TRUE(WaitUntil([&] { return form.Replay->StepIndex() >= 1; }, 3000));
         window.VeloBar->setValue(0);
-        const int index = form.StepIndex;
+        const int index = form.Replay->StepIndex();
         WaitUntil([] { return false; }, 100);
-        halted = form.StepIndex == index && window.isVisible();
+        halted = form.Replay->StepIndex() == index && window.isVisible();
         window.VeloBar->setValue(1);
         finished = WaitUntil([&] { return !window.isVisible(); }, 3000);
         // No tick may reach the main window once the window has closed.
-        const int last = form.StepIndex;
+        const int last = form.Replay->StepIndex();
         WaitUntil([] { return false; }, 50);
-        EXPECT_EQ(form.StepIndex, last);
+        EXPECT_EQ(form.Replay->StepIndex(), last);
     });
     EXPECT_TRUE(halted);
     EXPECT_TRUE(finished);

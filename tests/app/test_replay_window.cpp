@@ -117,3 +117,14 @@ TEST(ReplayWindow, TypedCharactersStepAndTheCloseBoxStopsTheTimer) {
     EXPECT_FALSE(window.Timer1->isActive());
     EXPECT_EQ(host.steps, 1);
 }
+
+TEST(ReplayWindow, EscapeClosesLikeCancelWithoutAStep) {
+    ScriptedHost host;
+    TEinzelSchritt window(host);
+    window.show();
+    window.GoButtonClick();
+    Type(window, Qt::Key_Escape, QStringLiteral("\x1b"));
+    EXPECT_EQ(host.steps, 0);
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_FALSE(window.Timer1->isActive());
+}
