@@ -203,7 +203,7 @@ std::string SvgCanvas::StrokeAttributes() {
         style += "stroke:" + Hex(pen.color);
     if (const char* dash = DashClass(pen.style)) addClass(dash);
     const int width = std::clamp(pen.width, 1, kMaxPenWidth);
-    if (width > 1) addClass("w" + std::to_string(width));
+    if (width > 1) addClass(std::string("w") + std::to_string(width));
     std::string out;
     if (!classes.empty()) out += " class=\"" + classes + "\"";
     if (!style.empty()) out += " style=\"" + style + "\"";
@@ -242,7 +242,9 @@ void SvgCanvas::Arc(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int 
             out += "\" ry=\"";
             AppendNumber(out, ry);
         }
-        out += "\"" + StrokeAttributes() + "/>";
+        out += '"';
+        out += StrokeAttributes();
+        out += "/>";
         return;
     }
     // Counter-clockwise on the device (y downwards) is SVG's negative sweep.
@@ -260,7 +262,9 @@ void SvgCanvas::Arc(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int 
     AppendNumber(out, cx + rx * std::cos(end));
     out += ' ';
     AppendNumber(out, cy - ry * std::sin(end));
-    out += "\"" + StrokeAttributes() + "/>";
+    out += '"';
+    out += StrokeAttributes();
+    out += "/>";
 }
 
 void SvgCanvas::FillRect(const DeviceRect& rect) {

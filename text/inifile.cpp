@@ -124,7 +124,11 @@ void IniFile::Write(std::string_view section, std::string_view key, std::string_
 
     const SectionRange range = FindSection(section);
     if (!range.found) {
-        InsertLine(text_.size(), "[" + std::string(section) + "]");
+        // Built by appending: GCC 12 at -O3 warns falsely (-Wrestrict) about "[" + std::string(...).
+        std::string header = "[";
+        header += section;
+        header += ']';
+        InsertLine(text_.size(), header);
         InsertLine(text_.size(), line);
         return;
     }
