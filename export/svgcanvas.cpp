@@ -56,26 +56,28 @@ std::string Hex(TColor c) {
     return out;
 }
 
-// The class of a colour that has one: the five colours of the style codes; black is the default.
+// The classes of the five colours of the style codes (black is the default) and of the dash styles.
+struct ColorClassName {
+    TColor color;
+    const char* name;
+};
+constexpr ColorClassName kColorClasses[] = {{kRed, "r"}, {kGreen, "g"}, {kBlue, "b"}, {kYellow, "y"}};
+struct DashClassName {
+    PenStyle style;
+    const char* name;
+};
+constexpr DashClassName kDashClasses[] = {
+    {PenStyle::Dash, "d"}, {PenStyle::Dot, "o"}, {PenStyle::DashDot, "dd"}};
+
 const char* ColorClass(TColor c) {
-    if (c == kRed) return "r";
-    if (c == kGreen) return "g";
-    if (c == kBlue) return "b";
-    if (c == kYellow) return "y";
+    for (const ColorClassName& entry : kColorClasses)
+        if (entry.color == c) return entry.name;
     return nullptr;
 }
 
 const char* DashClass(PenStyle style) {
-    switch (style) {
-        case PenStyle::Dash:
-            return "d";
-        case PenStyle::Dot:
-            return "o";
-        case PenStyle::DashDot:
-            return "dd";
-        case PenStyle::Solid:
-            break;
-    }
+    for (const DashClassName& entry : kDashClasses)
+        if (entry.style == style) return entry.name;
     return nullptr;
 }
 
@@ -408,13 +410,10 @@ std::string SvgCanvas::Document() {
     css += "px}\n";
     for (const std::string& name : classes_) {
         css += '.' + name + '{';
-        if (name == "r") css += "stroke:" + Hex(kRed);
-        if (name == "g") css += "stroke:" + Hex(kGreen);
-        if (name == "b") css += "stroke:" + Hex(kBlue);
-        if (name == "y") css += "stroke:" + Hex(kYellow);
-        if (name == "d") css += "stroke-dasharray:" + DashArray(PenStyle::Dash);
-        if (name == "o") css += "stroke-dasharray:" + DashArray(PenStyle::Dot);
-        if (name == "dd") css += "stroke-dasharray:" + DashArray(PenStyle::DashDot);
+        for (const ColorClassName& entry : kColorClasses)
+            if (name == entry.name) css += "stroke:" + Hex(entry.color);
+        for (const DashClassName& entry : kDashClasses)
+            if (name == entry.name) css += "stroke-dasharray:" + DashArray(entry.style);
         // Wide pens are round at their ends, as on the platform.
         if (name.front() == 'w') css += "stroke-width:" + name.substr(1) + ";stroke-linecap:round";
         css += "}\n";

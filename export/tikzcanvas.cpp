@@ -211,7 +211,7 @@ std::string TikzText(std::string_view text, bool symbolFont) {
 }
 
 TikzCanvas::TikzCanvas(DeviceRect area, TextMetrics& metrics, double widthCm)
-    : clip_(area), metrics_(metrics), widthCm_(widthCm) {}
+    : NullCanvas(area), metrics_(metrics), widthCm_(widthCm) {}
 
 const TikzCanvas::Frame& TikzCanvas::CurrentFrame() {
     if (!frame_) {

@@ -8,6 +8,7 @@
 
 #include "drawing/canvas.h"
 #include "drawing/figuresink.h"
+#include "drawing/nullcanvas.h"
 #include "drawing/textmetrics.h"
 #include "export/render.h"
 
@@ -16,20 +17,13 @@
 // width. What has a fixed size on the screen (marks, arcs of angles, label offsets, dash patterns, line
 // widths) keeps it at 96 dpi: a device unit is 0.75 pt. Objects drawn again inside another one (the end
 // points of a segment) are not written twice.
-class TikzCanvas : public Canvas, public FigureSink {
+class TikzCanvas : public NullCanvas, public FigureSink {
 public:
     // metrics (not owned) measure text as the PNG rendering does; widthCm > 0 scales the picture to
     // that width.
     TikzCanvas(DeviceRect area, TextMetrics& metrics, double widthCm);
 
-    void MoveTo(int, int) override {}
-    void LineTo(int, int) override {}
-    void Arc(int, int, int, int, int, int, int, int) override {}
-    void FillRect(const DeviceRect&) override {}
-    void Rectangle(const DeviceRect&) override {}
-    DeviceRect ClipRect() const override { return clip_; }
-    void SetClipRect(const DeviceRect& rect) override { clip_ = rect; }
-    void TextOut(int, int, const std::string&) override {}
+    using NullCanvas::Arc;
     int TextWidth(const std::string& text) override { return metrics_.Width(font, text); }
     int TextHeight(const std::string&) override { return metrics_.Height(font); }
     void BeginObject(std::string_view name) override;
@@ -63,7 +57,6 @@ private:
     void AppendPoint(std::string& out, double x, double y) const;
     void AppendHugeCircle(double cx, double cy, double r, const std::string& options);
 
-    DeviceRect clip_;
     TextMetrics& metrics_;
     double widthCm_;
     std::optional<Frame> frame_;
