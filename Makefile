@@ -15,8 +15,9 @@ all: build
 deps:
 	@scripts/install-deps
 
+# Release: the configuration users run is also the one the tests pass in, with warnings as errors at -O3.
 configure: deps
-	@cmake -S . -B $(BUILD_DIR) -G $(GENERATOR) -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+	@cmake -S . -B $(BUILD_DIR) -G $(GENERATOR) -DCMAKE_BUILD_TYPE=Release >/dev/null
 
 build: configure
 	@cmake --build $(BUILD_DIR) -j $(JOBS)
@@ -61,8 +62,8 @@ bench: build
 # The Debian package of the two programs, built in Release for /usr: $(PACKAGE_DIR)/package/lineato_*.deb.
 package: deps
 	@cmake -S . -B $(PACKAGE_DIR) -G $(GENERATOR) -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr \
-		-DLINEATO_BUILD_BENCH=OFF -DCMAKE_SKIP_INSTALL_ALL_DEPENDENCY=ON >/dev/null
-	@cmake --build $(PACKAGE_DIR) -j $(JOBS) --target lineato lineato-batch lineato_man_pages
+		-DBUILD_TESTING=OFF -DLINEATO_BUILD_BENCH=OFF >/dev/null
+	@cmake --build $(PACKAGE_DIR) -j $(JOBS)
 	@cd $(PACKAGE_DIR) && cpack -G DEB
 	@ls $(PACKAGE_DIR)/package/*.deb
 

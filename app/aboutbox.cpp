@@ -1,4 +1,4 @@
-// The information box of the Hilfe menu: name, version and purpose of the program.
+// The information box: program name, version and maker.
 #include "app/aboutbox.h"
 
 #include <QDialogButtonBox>

@@ -1,3 +1,4 @@
+// The help window: the German command reference in a text browser with back, forward and contents.
 #include "app/helpwindow.h"
 
 #include <QHBoxLayout>

@@ -1,3 +1,4 @@
+// The tool-bar and button images, drawn with QPainter.
 #include "app/icons.h"
 
 #include <QPainter>

@@ -66,8 +66,6 @@ public:
     // The construction file's path as the window shows it.
     QString FileName() const;
 
-    // Free all objects, Reset, execute the command list up to the first rejected line.
-    void RebuildFromList();
     // Replay step; defined with the replay.
     bool ReplayStep();
     // Opens path as Open does after its dialog (the program's file argument).

@@ -19,10 +19,6 @@ std::string PathBytes(const QString& path) {
 
 }  // namespace
 
-void TMainForm::RebuildFromList() {
-    Document->Rebuild(RebuildMode::StopAtRejected);
-}
-
 void TMainForm::ShowFileName(const QString& path) {
     Panel2->setText(QFileInfo(path).fileName());
 }

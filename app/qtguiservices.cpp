@@ -1,3 +1,4 @@
+// The real modal boxes and standard dialogs behind the window's services seam.
 #include "app/qtguiservices.h"
 
 #include <QDialog>

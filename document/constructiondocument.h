@@ -12,12 +12,10 @@
 #include <vector>
 
 #include "document/documentmessages.h"
+#include "drawing/drawstate.h"
 #include "parser/tparser.h"
 
 // The world window of a new construction: x from -6 to 6, y from -5 to 5.
-struct WorldWindow {
-    double xmin, ymin, xmax, ymax;
-};
 inline constexpr WorldWindow kStartWindow{-6, -5, 6, 5};
 // SetWorldWindow with kStartWindow on the screen drawing area.
 void SetStartWindow();

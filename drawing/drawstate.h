@@ -3,6 +3,14 @@
 
 #include "drawing/canvas.h"
 
+// A rectangle of the world: x from xmin to xmax, y from ymin to ymax.
+struct WorldWindow {
+    double xmin = 0;
+    double ymin = 0;
+    double xmax = 0;
+    double ymax = 0;
+};
+
 struct DrawState {
     Canvas* DrawCanvas = nullptr;  // not owned: the screen area's canvas, or the printer page while printing
 

@@ -4,20 +4,13 @@
 #include <string>
 
 #include "drawing/canvas.h"
+#include "drawing/drawstate.h"
 #include "drawing/textmetrics.h"
 
 class TParser;
 
-// The world window after a redraw.
-struct WorldWindow {
-    double xmin = 0;
-    double ymin = 0;
-    double xmax = 0;
-    double ymax = 0;
-};
-
 // Redraws parser on canvas with the screen drawing area set to area, and returns the world window it
-// drew in; the drawing state is restored afterwards.
+// drew in (after the aspect adjustment); the drawing state is restored afterwards.
 WorldWindow RedrawOnCanvas(TParser& parser, Canvas& canvas, const DeviceRect& area);
 
 // The construction as a structured SVG document on a drawing area of width x height device units;

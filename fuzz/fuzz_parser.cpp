@@ -12,6 +12,7 @@
 #include <utility>
 #include <vector>
 
+#include "document/constructiondocument.h"
 #include "drawing/drawstate.h"
 #include "drawing/nullcanvas.h"
 #include "drawing/transform.h"
@@ -107,11 +108,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     CountingMessages messages;
     messages.valueInStatusLine = size > 0 && (data[0] & 1);
-    TParser parser(messages);
-    parser.Reset();
-    SetColorMode(true);
-    SetWorldWindow(-6, -5, 6, 5);
-    parser.AutoScaling = true;
+    // The window's start state, as the document sets it up.
+    ConstructionDocument document(messages);
+    TParser& parser = document.Parser();
 
     const std::string_view text(reinterpret_cast<const char*>(data), size);
     std::size_t start = 0;
@@ -133,7 +132,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             if (turn)
                 for (int i = 0; i < parser.Objects.Count(); ++i)
                     positions.emplace_back(parser.Objects.Item(i)->GetX(), parser.Objects.Item(i)->GetY());
-            const bool accepted = parser.Execute(line);
+            const bool accepted = document.AppendTyped(line);
             if (turn && accepted) CheckTurnKeepsShape(parser, positions, line);
             // A rejected line always tells the user why; an accepted one never shows an error box.
             if (accepted != (messages.errors == errorsBefore))

@@ -1,3 +1,4 @@
+// The two construction points a perpendicular or a parallel owns.
 #include "geometry/tconstructedline.h"
 
 void TConstructedLine::SetConstructionPoints(double q1x, double q1y, double q2x, double q2y,

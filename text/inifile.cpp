@@ -124,10 +124,9 @@ void IniFile::Write(std::string_view section, std::string_view key, std::string_
 
     const SectionRange range = FindSection(section);
     if (!range.found) {
-        // Built by appending: GCC 12 at -O3 warns falsely (-Wrestrict) about "[" + std::string(...).
-        std::string header = "[";
-        header += section;
-        header += ']';
+        // Appended piece by piece: "[" + string trips a false -Wrestrict of GCC 12 at -O3.
+        std::string header(1, '[');
+        header.append(section).push_back(']');
         InsertLine(text_.size(), header);
         InsertLine(text_.size(), line);
         return;

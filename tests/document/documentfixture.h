@@ -9,12 +9,13 @@
 
 #include "document/constructiondocument.h"
 #include "drawing/drawstate.h"
+#include "tests/support/drawingarea.h"
 #include "tests/support/recordingcanvas.h"
 #include "tests/support/recordingmessages.h"
 
 class DocumentTest : public ::testing::Test {
 protected:
-    DocumentTest() : canvas({0, 0, 640, 480}), document(Prepare(canvas, messages)) {}
+    DocumentTest() : canvas({0, 0, 640, 480}), document(PrepareDrawingArea(canvas, messages)) {}
 
     // Types each line as the command line does.
     void Type(std::initializer_list<const char*> lines) {
@@ -41,15 +42,4 @@ protected:
     RecordingCanvas canvas;
     RecordingMessages messages;
     ConstructionDocument document;
-
-private:
-    // The drawing state the window sets up before it makes its document.
-    static MessageSink& Prepare(RecordingCanvas& canvas, RecordingMessages& messages) {
-        DrawState& state = Drawing();
-        state.DrawCanvas = &canvas;
-        state.ScreenRect = {0, 0, 640, 480};
-        state.LineWidth = 0;
-        state.PrinterBusy = false;
-        return messages;
-    }
 };

@@ -133,6 +133,9 @@ const Case kCases[] = {
     {"rightward ray through the circle", {'R', -5, 0, -4, 0}, kUnit, 2, 1, 0, -1, 0},
     {"leftward ray through the circle", {'R', 5, 0, 4, 0}, kUnit, 2, 1, 0, -1, 0},
     {"rightward ray past the circle", {'R', 5, 0, 6, 0}, kUnit, 0, kAny, kAny, kAny, kAny},
+    // A rightward ray keeps the second point up to 1e-6 behind its start, but not further.
+    {"rightward ray starting just past the second point", {'R', -1 + 5e-7, 0, 0, 0}, kUnit, 2, 1, 0, -1, 0},
+    {"rightward ray starting past the tolerance", {'R', -1 + 2e-6, 0, 0, 0}, kUnit, 1, 1, 0, kAny, kAny},
     {"leftward ray past the circle", {'R', -5, 0, -6, 0}, kUnit, 0, kAny, kAny, kAny, kAny},
     {"ray tangent ahead", {'R', -5, 1, -4, 1}, kUnit, 1, 0, 1, 0, 0},
     {"ray tangent behind", {'R', 5, 1, 6, 1}, kUnit, 0, kAny, kAny, kAny, kAny},

@@ -1,4 +1,4 @@
-// Test fixture: an interpreter in the window's start state, drawing on a recording canvas.
+// Test fixture: an interpreter in the window's start state (the document's), drawing on a recording canvas.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -7,9 +7,11 @@
 #include <string>
 #include <vector>
 
+#include "document/constructiondocument.h"
 #include "drawing/drawstate.h"
 #include "drawing/transform.h"
 #include "parser/tparser.h"
+#include "tests/support/drawingarea.h"
 #include "tests/support/recordingcanvas.h"
 #include "tests/support/recordingmessages.h"
 
@@ -22,16 +24,7 @@ struct RejectedLine {
 
 class ParserTest : public ::testing::Test {
 protected:
-    ParserTest() {
-        DrawState& state = Drawing();
-        state.DrawCanvas = &canvas;
-        state.ScreenRect = {0, 0, 640, 480};
-        state.ColorMode = true;
-        state.LineWidth = 0;
-        state.PrinterBusy = false;
-        parser.Reset();
-        SetWorldWindow(-6, -5, 6, 5);
-    }
+    ParserTest() : document(PrepareDrawingArea(canvas, messages)), parser(document.Parser()) {}
 
     // Executes the lines in order; true when every line was accepted.
     bool Run(std::initializer_list<const char*> lines) {
@@ -68,5 +61,6 @@ protected:
     DrawStateGuard guard;  // restores the module state after the test
     RecordingCanvas canvas{{0, 0, 640, 480}};
     RecordingMessages messages;
-    TParser parser{messages};
+    ConstructionDocument document;  // only for the window's start state; lines go to parser directly
+    TParser& parser;
 };
