@@ -125,6 +125,8 @@ std::string SvgText(std::string_view text, bool symbolFont) {
             out += "&lt;";
         } else if (c == '>') {
             out += "&gt;";
+        } else if (c == '"') {
+            out += "&quot;";  // also safe inside attributes
         } else if (c < 0x20 && c != '\t' && c != '\n' && c != '\r') {
             AppendUtf8(out, 0xFFFD);
         } else {
@@ -143,7 +145,7 @@ void SvgCanvas::OpenClip(const DeviceRect& rect) {
     // The content is shifted by half a unit, so that one-unit strokes on integer coordinates cover
     // whole pixels as on the platform; the clip rectangle is given in the shifted coordinates.
     // No object id starts with "_c": escapes are "_" and two hex digits, and "l" is none.
-    const std::string id = "_clip" + std::to_string(clipCount_++);
+    const std::string id = std::string("_clip") + std::to_string(clipCount_++);
     std::string& out = Out();
     out += "<clipPath id=\"" + id + "\"><rect x=\"";
     AppendNumber(out, std::min(rect.left, rect.right) - 0.5);

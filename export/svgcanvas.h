@@ -83,7 +83,7 @@ private:
 // appending "__2", "__3", ..., which no escaped name contains.
 std::string SvgIdOfName(std::string_view name);
 
-// Windows-1252 text as XML character data in UTF-8: &, < and > escaped, characters XML cannot hold
+// Windows-1252 text as XML character data in UTF-8: &, <, > and " escaped, characters XML cannot hold
 // (control characters) replaced by U+FFFD. symbolFont: the Latin letters become the Greek ones the
 // "Symbol" font shows.
 std::string SvgText(std::string_view text, bool symbolFont);

@@ -55,15 +55,22 @@ std::string Points(double units) {
     return out;
 }
 
-// The TikZ colour of a pen or font colour; empty for black.
+// The TikZ colour of a pen, font or brush colour.
 std::string ColorName(TColor c) {
-    if (c == kBlack) return "";
+    if (c == kBlack) return "black";
+    if (c == kWhite) return "white";
     if (c == kRed) return "red";
     if (c == kGreen) return "green!50!black";
     if (c == kBlue) return "blue";
     if (c == kYellow) return "yellow";
     return "{rgb,255:red," + std::to_string(c.r) + ";green," + std::to_string(c.g) + ";blue," +
            std::to_string(c.b) + "}";
+}
+
+// The option that sets a colour, as the first word of a draw command's options ("red", "color=...").
+std::string ColorOption(TColor c) {
+    const std::string name = ColorName(c);
+    return name.front() == '{' ? "color=" + name : name;
 }
 
 // The style names of the picture's dash patterns (defined in its options).
@@ -92,8 +99,7 @@ std::string PenOptions(const Pen& pen) {
         options += options.empty() ? "[" : ",";
         options += option;
     };
-    const std::string color = ColorName(pen.color);
-    if (!color.empty()) add(color.front() == '{' ? "color=" + color : color);
+    if (!(pen.color == kBlack)) add(ColorOption(pen.color));
     if (const char* dash = DashName(pen.style)) add(dash);
     // Wide pens are round at their ends, as on the platform.
     if (PenWidth(pen) > 1) add("line width=" + Points(PenWidth(pen)) + ",line cap=round");
@@ -271,6 +277,7 @@ void TikzCanvas::Strokes(std::span<const FigurePoint> ends, const Pen& pen) {
             if (PenWidth(pen) == 1 || !NearWindow(a.x, a.y)) continue;
             dots += ' ';
             AppendPoint(dots, a.x, a.y);
+            dots += " circle[radius=" + Points(PenWidth(pen) / 2.0) + "]";
             continue;
         }
         if (!HasOffset(a) && !HasOffset(b)) {
@@ -302,12 +309,9 @@ void TikzCanvas::Strokes(std::span<const FigurePoint> ends, const Pen& pen) {
     StartFigure();
     if (!path.empty()) body_ += "\\draw" + PenOptions(pen) + " " + path + ";\n";
     if (!dots.empty()) {
-        const std::string color = ColorName(pen.color);
-        body_ += "\\fill" +
-                 (color.empty() ? std::string()
-                                : "[" + std::string(color.front() == '{' ? "color=" : "") + color + "]") +
-                 dots;
-        body_ += " circle[radius=" + Points(PenWidth(pen) / 2.0) + "];\n";
+        body_ += "\\fill";
+        if (!(pen.color == kBlack)) body_ += "[" + ColorOption(pen.color) + "]";
+        body_ += dots + ";\n";
     }
 }
 
@@ -384,12 +388,8 @@ void TikzCanvas::Text(const std::string& text, const FigurePoint& at, TextAnchor
     if (anchor == TextAnchor::BottomLeft) add("anchor=south west");
     if (at.dx != 0) add("xshift=" + Points(at.dx));
     if (at.dy != 0) add("yshift=" + Points(at.dy));
-    if (textBrush.style == BrushStyle::Solid) {
-        const std::string fill = ColorName(textBrush.color == kBlack ? kBlack : textBrush.color);
-        add(textBrush.color == kWhite ? "fill=white" : fill.empty() ? "fill=black" : "fill=" + fill);
-    }
-    const std::string color = ColorName(textFont.color);
-    if (!color.empty()) add("text=" + color);
+    if (textBrush.style == BrushStyle::Solid) add("fill=" + ColorName(textBrush.color));
+    if (!(textFont.color == kBlack)) add("text=" + ColorName(textFont.color));
     if (!options.empty()) options += "]";
     StartFigure();
     body_ += "\\node" + options + " at ";

@@ -55,6 +55,20 @@ TEST_F(TikzExport, ColoursInColourModeAndDashStylesInMonochromeMode) {
     EXPECT_NE(tikz.find("dashed/.style={dash pattern=on 13.5pt off 4.5pt}"), std::string::npos);
 }
 
+TEST_F(TikzExport, AxesWithArrowsTicksAndTheGridDotsOfWidePens) {
+    parser.ShowAxes();
+    std::string tikz = Tikz();
+    EXPECT_NE(tikz.find("\\draw (6.6667,0) -- +(-3.75pt,-3pt) (6.6667,0) -- +(-3.75pt,3pt);"),
+              std::string::npos)
+        << tikz;
+    EXPECT_NE(tikz.find("\\draw (3,0) +(0pt,-1.5pt) -- +(0pt,1.5pt);"), std::string::npos);
+    EXPECT_EQ(tikz.find("\\fill"), std::string::npos);  // a thin pen leaves no grid dots
+    SetColorMode(false);
+    tikz = Tikz();
+    EXPECT_EQ(Occurrences(tikz, "\\fill ("), 13 * 11);  // one per grid dot
+    EXPECT_EQ(Occurrences(tikz, " circle[radius=0.75pt];"), 13 * 11);
+}
+
 TEST_F(TikzExport, LinesAndRaysAreCutAtTheWindowAndTheWidthScales) {
     Build({"PUNKT A 0 0", "PUNKT B 1 1", "GERADE g A B"});
     std::string tikz = Tikz();
