@@ -1,6 +1,8 @@
 // The command list's model: rows are the document's lines, told to the view as they change.
 #include "app/commandlistmodel.h"
 
+#include <QColor>
+
 #include "app/qtext.h"
 #include "document/constructiondocument.h"
 
@@ -14,6 +16,12 @@ int CommandListModel::rowCount(const QModelIndex& parent) const {
 QVariant CommandListModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || index.row() >= rows_ || index.row() >= document_.LineCount()) return {};
     if (role == Qt::DisplayRole || role == Qt::EditRole) return Cp1252ToQString(document_.Line(index.row()));
+    // A live change left this line rejected: red, with its message.
+    const LineState& state = document_.State(index.row());
+    const bool marked = document_.MarksRejected() && state.executed && !state.accepted;
+    if (!marked) return {};
+    if (role == Qt::ForegroundRole) return QColor(Qt::red);
+    if (role == Qt::ToolTipRole) return Cp1252ToQString(state.message);
     return {};
 }
 
@@ -45,7 +53,12 @@ void CommandListModel::DocumentChanged(const DocumentChange& change) {
             }
             break;
         case Kind::StatesChanged:
-            if (count == rows_) return;
+            if (count == rows_) {
+                if (count > 0)
+                    emit dataChanged(this->index(0), this->index(count - 1),
+                                     {Qt::ForegroundRole, Qt::ToolTipRole});
+                return;
+            }
             break;
         case Kind::LinesReset:
             break;

@@ -18,6 +18,7 @@
 #include <QVBoxLayout>
 
 #include "app/aboutbox.h"
+#include "app/commandlistdelegate.h"
 #include "app/commandlistmodel.h"
 #include "app/editorform.h"
 #include "app/guimessages.h"
@@ -146,9 +147,13 @@ void TMainForm::CreateControls() {
     ListBox->setUniformItemSizes(true);  // lays out a hundred thousand lines at once
     ListBox->setFocusPolicy(Qt::ClickFocus);
     ListBox->installEventFilter(this);
+    ListBox->viewport()->installEventFilter(this);
+    listDelegate_ = new CommandListDelegate(ListBox);
+    ListBox->setItemDelegate(listDelegate_);
     PaintBox = new TPaintBox(Splitter1);
     PaintBox->setObjectName(QStringLiteral("PaintBox"));
     PaintBox->setMinimumSize(20, 20);
+    PaintBox->installEventFilter(this);
     Splitter1->addWidget(ListBox);
     Splitter1->addWidget(PaintBox);
     Splitter1->setStretchFactor(0, 0);
@@ -434,9 +439,15 @@ bool TMainForm::eventFilter(QObject* watched, QEvent* e) {
         } else if (e->type() == QEvent::KeyPress) {
             if (EditKeyDown(static_cast<QKeyEvent*>(e)->key())) return true;
         }
+    } else if (watched == PaintBox) {
+        if (PaintBoxMouseEvent(e)) return true;
+    } else if (watched == ListBox->viewport() && e->type() == QEvent::Wheel) {
+        if (ListBoxWheel(static_cast<QWheelEvent*>(e))) return true;
     } else if (watched == ListBox && e->type() == QEvent::KeyPress) {
-        // Typing goes to the command line, even after a click into the list.
+        // Alt+arrows choose and change a number of the current line.
         auto* key = static_cast<QKeyEvent*>(e);
+        if (ListBoxNumberKey(key)) return true;
+        // Typing goes to the command line, even after a click into the list.
         const bool command =
             key->modifiers().testAnyFlags(Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
         if (!command && !key->text().isEmpty() && key->text().front().isPrint()) {

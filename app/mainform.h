@@ -16,7 +16,10 @@ class GuiMessages;
 class QAction;
 class QLabel;
 class QLineEdit;
+class CommandListDelegate;
 class CommandListModel;
+class QKeyEvent;
+class QWheelEvent;
 class CommandHistory;
 class QListView;
 class QMenu;
@@ -124,12 +127,35 @@ private:
     void BeforeErrorBox();
     void UpdateEditActions();
 
+    // Direct manipulation; defined with it.
+    // The newest point under device point (x, y), visible ones first; nullptr if none.
+    TPunkt* PointAt(int x, int y) const;
+    // The newest free point under (x, y); nullptr if none.
+    TPunkt* FreePointAt(int x, int y) const;
+    // The line of a free point (made by PUNKT and not deleted), or -1.
+    int FreePointLine(const TPunkt* point) const;
+    void PaintBoxHover(int x, int y);
+    bool PaintBoxMouseEvent(QEvent* e);
+    void DragTo(int x, int y, bool wholeUnits);
+    void EndDrag(bool cancel);
+    void ShowConstructedPoint(const TPunkt& point);
+    // The first line a live change left rejected, with its message, in the status line.
+    void ShowRejectedLine();
+    // Highlights number `choice` (counted cyclically) of row's numbers.
+    void ChooseNumber(int row, int choice);
+    void StepNumberOf(int row, int token, int steps);
+    bool ListBoxNumberKey(QKeyEvent* key);
+    bool ListBoxWheel(QWheelEvent* wheel);
+
     GuiServices& services_;
     QString settingsPath_;
     std::unique_ptr<GuiMessages> messages_;
     TAboutBox* aboutBox_ = nullptr;
     TEditorForm* editorForm_ = nullptr;
     std::unique_ptr<CommandListModel> listModel_;
+    CommandListDelegate* listDelegate_ = nullptr;  // owned by the list
+    int chosenRow_ = -1;                           // the line whose number Alt+arrows change
+    int chosenNumber_ = 0;
     std::unique_ptr<CommandHistory> history_;
     bool shown_ = false;
     QString hint_;  // the last hint shown; descriptions and values do not change it

@@ -120,13 +120,10 @@ bool TMainForm::EditKeyDown(int key) {
 }
 
 void TMainForm::PaintBoxMouseMove(int x, int y) {
+    if (Document->LiveEditing()) return;
+    PaintBoxHover(x, y);
     TPunkt* object = Document->Parser().Objects.FindAt(x, y);
-    if (object == nullptr) {
-        PaintBox->setCursor(Qt::ArrowCursor);
-        return;
-    }
-    PaintBox->setCursor(Qt::CrossCursor);
-    Panel1->setText(Cp1252ToQString(object->Describe()));
+    if (object != nullptr) Panel1->setText(Cp1252ToQString(object->Describe()));
 }
 
 void TMainForm::Neuzeichnen1Click() {

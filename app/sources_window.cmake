@@ -8,4 +8,6 @@ target_sources(lineato_gui PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/icons.cpp
   ${CMAKE_CURRENT_LIST_DIR}/guimessages.cpp
   ${CMAKE_CURRENT_LIST_DIR}/commandlistmodel.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/commandlistdelegate.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/mainform_manipulation.cpp
   ${CMAKE_CURRENT_LIST_DIR}/placement.cpp)

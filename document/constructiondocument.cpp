@@ -12,6 +12,9 @@ void SetStartWindow() {
 }
 
 ConstructionDocument::ConstructionDocument(MessageSink& messages) : messages_(messages), parser_(messages_) {
+    messages_.SetBeforeBox([this] {
+        if (deferred_ != nullptr) deferred_->Flush();
+    });
     parser_.Reset();
     parser_.Axes.Visible = false;
     SetColorMode(true);
@@ -73,7 +76,8 @@ bool ConstructionDocument::Open(const std::string& path) {
 bool ConstructionDocument::Load(std::string_view fileBytes, RebuildMode mode) {
     SetLines(SplitConstructionLines(fileBytes));
     ForgetHistory();
-    const bool all = Rebuild(mode);
+    BeginRebuild();
+    const bool all = ExecuteFrom(0, mode, false);
     // A later plain save asks for a name unless every line was accepted.
     untitled_ = !all;
     return all;
@@ -112,6 +116,7 @@ void ConstructionDocument::Undo() {
         Notify(DocumentChange::Kind::LineChanged, lastEdit_->line);
         redo_.emplace_back(std::move(*lastEdit_));
         lastEdit_.reset();
+        numberRun_.reset();
     } else if (!lines_.empty()) {
         redo_.emplace_back(std::move(lines_.back().text));
         lines_.pop_back();
@@ -144,7 +149,8 @@ void ConstructionDocument::ReplaceAll(std::vector<std::string> lines) {
     ForgetHistory();
     ClearCanvas();
     modified_ = true;
-    Rebuild(RebuildMode::StopAtRejected);
+    BeginRebuild();
+    ExecuteFrom(0, RebuildMode::StopAtRejected, true);
     // The clearing above took the axes away.
     ClearCanvas();
     parser_.Redraw();
@@ -162,8 +168,10 @@ bool ConstructionDocument::ReplaceToken(int line, int token, std::string_view te
     Notify(DocumentChange::Kind::LineChanged, line);
     redo_.clear();
     lastEdit_ = std::move(edit);
+    numberRun_.reset();
     modified_ = true;
-    Rebuild(mode);
+    BeginRebuild();
+    ExecuteFrom(0, mode, true);
     ClearCanvas();
     parser_.Redraw();
     return true;
@@ -198,7 +206,10 @@ bool ConstructionDocument::Rebuild(RebuildMode mode) {
     return ExecuteFrom(0, mode);
 }
 
-bool ConstructionDocument::ExecuteFrom(int first, RebuildMode mode) {
+bool ConstructionDocument::ExecuteFrom(int first, RebuildMode mode, bool redrawnAfter) {
+    DeferredDrawing deferred(parser_);
+    if (redrawnAfter) deferred.Discard();
+    deferred_ = &deferred;
     // One notice for the whole run, not one per line.
     auto listener = std::exchange(listener_, nullptr);
     bool all = true;
@@ -209,11 +220,15 @@ bool ConstructionDocument::ExecuteFrom(int first, RebuildMode mode) {
         }
     }
     listener_ = std::move(listener);
+    deferred_ = nullptr;
+    // The construction executed whole: nothing left to mark.
+    if (first == 0 && all) marks_ = false;
     Notify(DocumentChange::Kind::StatesChanged);
     return all;
 }
 
 void ConstructionDocument::SetLines(std::vector<std::string> lines) {
+    marks_ = false;
     lines_.clear();
     lines_.reserve(lines.size());
     for (std::string& line : lines)
@@ -224,10 +239,12 @@ void ConstructionDocument::SetLines(std::vector<std::string> lines) {
 void ConstructionDocument::ForgetHistory() {
     redo_.clear();
     lastEdit_.reset();
+    numberRun_.reset();
 }
 
 void ConstructionDocument::RebuildAndRedraw() {
-    Rebuild(RebuildMode::StopAtRejected);
+    BeginRebuild();
+    ExecuteFrom(0, RebuildMode::StopAtRejected, true);
     ClearCanvas();
     parser_.Redraw();
 }

@@ -11,6 +11,7 @@
 #include <variant>
 #include <vector>
 
+#include "document/deferreddrawing.h"
 #include "document/documentmessages.h"
 #include "drawing/drawstate.h"
 #include "parser/tparser.h"
@@ -110,14 +111,40 @@ public:
     bool ReplaceToken(int line, int token, std::string_view text,
                       RebuildMode mode = RebuildMode::StopAtRejected);
 
+    // ---- Live changes: dragging a free point, stepping a number. While they run no box appears; each
+    // change executes the whole construction again, every line where it can (a rejected line does not
+    // stop the rest), and the rejected lines are marked until the construction executes whole again.
+    // Starts a live change of line's text; the view stays as it is until the change ends.
+    void BeginLiveEdit(int line);
+    bool LiveEditing() const { return live_.has_value(); }
+    int LiveLine() const { return live_ ? live_->line : -1; }
+    // During a live change: the line's text becomes text and the construction is executed again.
+    void SetLiveText(std::string text);
+    // Ends the live change as one undo step (when the text differs); the view is fitted as after a
+    // typed line.
+    void EndLiveEdit();
+    // Takes the live change back: the old text, executed again.
+    void CancelLiveEdit();
+    // Changes number token `token` of line by steps units of its last decimal place, keeping its form,
+    // and executes the construction again; steps of one number in a row are one undo step. False when
+    // that token is no number the line was read with, or the number cannot be stepped.
+    bool StepNumber(int line, int token, int steps);
+    // Whether rejected lines are to be shown marked: a live change left some, and no rebuild has
+    // executed the construction whole since.
+    bool MarksRejected() const { return marks_; }
+    // The first executed and rejected line, or -1.
+    int FirstRejectedLine() const;
+
     // ---- Execution, for the replay and the operations above
     // Frees all objects and resets the interpreter; every line counts as not executed.
     void BeginRebuild();
     // Executes line i as it stands and records what it did; true when accepted.
     bool ExecuteLine(int i);
-    // Executes the lines from first on as mode says; true when all executed were accepted.
-    bool ExecuteFrom(int first, RebuildMode mode);
-    // BeginRebuild, then every line from the first as mode says; true when all executed were accepted.
+    // Executes the lines from first on as mode says; true when all executed were accepted. Nothing is
+    // drawn line by line: at the end (and before any box on the way) the canvas shows what drawing line
+    // by line would have shown; with redrawnAfter the caller redraws the whole picture instead.
+    bool ExecuteFrom(int first, RebuildMode mode, bool redrawnAfter = false);
+    // BeginRebuild, then every line from the first as ExecuteFrom does.
     bool Rebuild(RebuildMode mode);
 
     // While quiet, error and information boxes are not shown (their texts are still recorded in the
@@ -139,6 +166,18 @@ private:
         std::string after;
     };
     using RedoEntry = std::variant<std::string, LineEdit>;  // a line taken by Undo, or an undone edit
+    struct LiveChange {
+        int line;
+        std::string before;
+        bool autoScaling;  // as it was before the change, which holds the view still
+    };
+    struct NumberRun {
+        int line;
+        int token;
+    };
+
+    // Executes the whole construction again without boxes, going on after rejected lines, and redraws.
+    void ExecuteLive();
 
     void SetLines(std::vector<std::string> lines);
     void ForgetHistory();
@@ -149,13 +188,17 @@ private:
     TParser parser_;
     std::vector<DocumentLine> lines_;
     int executing_ = -1;
+    DeferredDrawing* deferred_ = nullptr;  // the drawing of the rebuild running now, if any
 
     std::string fileName_;
     bool modified_ = false;
     bool untitled_ = true;
 
     std::vector<RedoEntry> redo_;
-    std::optional<LineEdit> lastEdit_;  // the token replacement the next Undo takes back, if any
+    std::optional<LineEdit> lastEdit_;    // the token replacement the next Undo takes back, if any
+    std::optional<NumberRun> numberRun_;  // the number whose steps lastEdit_ gathers, if any
+    std::optional<LiveChange> live_;
+    bool marks_ = false;
 
     std::function<void(const DocumentChange&)> listener_;
 };

@@ -2,6 +2,7 @@
 // view's sink, keeps the last error text for the line's state, and holds boxes back while quiet.
 #pragma once
 
+#include <functional>
 #include <string>
 
 #include "parser/messages.h"
@@ -12,15 +13,21 @@ public:
 
     void ShowErrorBox(const std::string& text) override {
         lastError_ = text;
-        if (!quiet_) target_.ShowErrorBox(text);
+        if (quiet_) return;
+        if (beforeBox_) beforeBox_();
+        target_.ShowErrorBox(text);
     }
     void ShowInformationBox(const std::string& text) override {
-        if (!quiet_) target_.ShowInformationBox(text);
+        if (quiet_) return;
+        if (beforeBox_) beforeBox_();
+        target_.ShowInformationBox(text);
     }
     void ShowStatusText(const std::string& text) override { target_.ShowStatusText(text); }
     bool ValueInStatusLine() const override { return target_.ValueInStatusLine(); }
 
     void SetQuiet(bool quiet) { quiet_ = quiet; }
+    // Runs before a box is shown: the picture behind the box must be up to date.
+    void SetBeforeBox(std::function<void()> action) { beforeBox_ = std::move(action); }
     // The text of the last error box since Forget.
     const std::string& LastError() const { return lastError_; }
     void Forget() { lastError_.clear(); }
@@ -28,5 +35,6 @@ public:
 private:
     MessageSink& target_;
     bool quiet_ = false;
+    std::function<void()> beforeBox_;
     std::string lastError_;
 };

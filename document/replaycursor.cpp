@@ -28,7 +28,7 @@ bool ReplayCursor::Step(const std::function<void(int index)>& showing) {
 }
 
 void ReplayCursor::Finish() {
-    document_.ExecuteFrom(stepIndex_, RebuildMode::KeepGoing);
+    document_.ExecuteFrom(stepIndex_, RebuildMode::KeepGoing, true);
     stepIndex_ = document_.LineCount();
     // The steps drew objects only; the axes come back with the whole picture.
     ClearCanvas();

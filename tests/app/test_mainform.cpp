@@ -239,7 +239,8 @@ TEST_F(MainFormTest, DrawingAreaFollowsTheInterpreterAndDescribesObjects) {
     };
     moveTo(QPoint(ToScreenX(1), ToScreenY(1)));
     EXPECT_EQ(form->Panel1->text(), "Punkt Z hat die Koordinaten ( 1.00/ 1.00)");
-    EXPECT_EQ(form->PaintBox->cursor().shape(), Qt::CrossCursor);
+    // A free point can be grabbed: an open hand.
+    EXPECT_EQ(form->PaintBox->cursor().shape(), Qt::OpenHandCursor);
     moveTo(QPoint(ToScreenX(-4), ToScreenY(-4)));
     EXPECT_EQ(form->Panel1->text(), "Punkt Z hat die Koordinaten ( 1.00/ 1.00)");
     EXPECT_EQ(form->PaintBox->cursor().shape(), Qt::ArrowCursor);
