@@ -153,6 +153,10 @@ void TMainForm::DragTo(int x, int y, bool wholeUnits) {
         moved += ' ' + xText + ' ' + yText;
     }
     Document->SetLiveText(std::move(moved));
+    // Where the point is now, unless the move left a line rejected.
+    const LineState& movedState = Document->State(line);
+    if (movedState.accepted && movedState.objectCount == 1)
+        Panel1->setText(Cp1252ToQString(Document->Parser().Objects.Item(movedState.firstObject)->Describe()));
     ShowRejectedLine();
     PaintBox->update();
 }

@@ -50,7 +50,8 @@ TEST_F(DocumentFileTest, WholeFilesAndEmptyFilesMakeTheDocumentTitled) {
     ASSERT_TRUE(document.Open(Path("empty.con")));
     EXPECT_FALSE(document.Untitled());
     // Line ends of every kind, a last line without one, and a NUL that ends the text.
-    Put(Path("mixed.con"), std::string("PUNKT A 0 0\rPUNKT B 1 1\n\r\nPUNKT C 2 2\0PUNKT D", 49));
+    constexpr char kMixed[] = "PUNKT A 0 0\rPUNKT B 1 1\n\r\nPUNKT C 2 2\0PUNKT D";
+    Put(Path("mixed.con"), std::string(kMixed, sizeof kMixed - 1));
     ASSERT_TRUE(document.Open(Path("mixed.con")));
     EXPECT_EQ(document.Lines(), (Lines{"PUNKT A 0 0", "PUNKT B 1 1", "", "PUNKT C 2 2"}));
     EXPECT_FALSE(document.Untitled());
