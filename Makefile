@@ -2,12 +2,13 @@
 BUILD_DIR ?= build
 ASAN_DIR ?= build-asan
 FUZZ_DIR ?= build-fuzz
+PACKAGE_DIR ?= build-package
 FUZZ_SECONDS ?= 300
 FUZZ_SMOKE_SECONDS ?= 15
 GENERATOR ?= Ninja
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps configure build run test test-fast test-asan test-fuzz fuzz-build format bench fuzz clean
+.PHONY: all deps configure build run test test-fast test-asan test-fuzz fuzz-build format bench fuzz package clean
 
 all: build
 
@@ -38,7 +39,7 @@ test-asan: deps
 	@ctest --test-dir $(ASAN_DIR) --output-on-failure -j $(JOBS) -E format_check
 
 format:
-	@find drawing geometry intersect parser text document batch app tests bench fuzz -name '*.cpp' -o -name '*.h' 2>/dev/null \
+	@find drawing geometry intersect parser text document export batch app tests bench fuzz -name '*.cpp' -o -name '*.h' 2>/dev/null \
 		| xargs clang-format -i
 
 # The libFuzzer targets need clang; they live in their own build directory.
@@ -58,5 +59,13 @@ fuzz: fuzz-build
 bench: build
 	@for b in $(BUILD_DIR)/bench/bench_*; do [ -x "$$b" ] && "$$b"; done
 
+# The Debian package of the two programs, built in Release for /usr: $(PACKAGE_DIR)/package/lineato_*.deb.
+package: deps
+	@cmake -S . -B $(PACKAGE_DIR) -G $(GENERATOR) -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr \
+		-DBUILD_TESTING=OFF -DLINEATO_BUILD_BENCH=OFF >/dev/null
+	@cmake --build $(PACKAGE_DIR) -j $(JOBS)
+	@cd $(PACKAGE_DIR) && cpack -G DEB
+	@ls $(PACKAGE_DIR)/package/*.deb
+
 clean:
-	rm -rf $(BUILD_DIR) $(ASAN_DIR) $(FUZZ_DIR)
+	rm -rf $(BUILD_DIR) $(ASAN_DIR) $(FUZZ_DIR) $(PACKAGE_DIR)

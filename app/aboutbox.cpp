@@ -6,6 +6,8 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
+#include "generated/buildinfo.h"
+
 TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
     setWindowTitle(QStringLiteral("Info über Lineato"));
     auto* layout = new QVBoxLayout(this);
@@ -17,7 +19,7 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
     big.setBold(true);
     big.setPointSizeF(big.pointSizeF() * 1.6);
     name->setFont(big);
-    auto* version = new QLabel(QStringLiteral("Version 1.0"), this);
+    auto* version = new QLabel(QStringLiteral("Version ") + QString::fromLatin1(kLineatoVersion), this);
     auto* what =
         new QLabel(QStringLiteral("Konstruktionen mit Zirkel und Lineal für den Geometrieunterricht,\n"
                                   "gesteuert durch eine kleine deutsche Befehlssprache."),

@@ -1,4 +1,5 @@
-// Image export: a QtCanvas on an image, SVG generator or PDF writer, drawn by the interpreter's Redraw.
+// Image export: a QtCanvas on an image or PDF writer drawn by the interpreter's Redraw, and the vector files
+// of export/ with Qt's text metrics.
 #include "app/imageexport.h"
 
 #include <QBuffer>
@@ -6,28 +7,21 @@
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSvgGenerator>
 
 #include "app/qtcanvas.h"
-#include "drawing/drawstate.h"
-#include "parser/tparser.h"
+#include "app/qttextmetrics.h"
+#include "export/render.h"
 
 namespace {
-
-constexpr int kDpi = 96;
-constexpr int kDotsPerMeter = 3780;  // 96 dpi
 
 // Redraws parser on device with the screen drawing area set to width x height; false if no painter.
 bool RedrawOn(QPaintDevice& device, TParser& parser, int width, int height) {
     QPainter painter;
     if (!painter.begin(&device)) return false;
     const DeviceRect area{0, 0, width, height};
-    QtCanvas canvas(&painter, area);
     {
-        DrawStateGuard restore;
-        Drawing().DrawCanvas = &canvas;
-        Drawing().ScreenRect = area;
-        parser.Redraw();
+        QtCanvas canvas(&painter, area);
+        RedrawOnCanvas(parser, canvas, area);
     }
     return painter.end();
 }
@@ -37,8 +31,8 @@ bool RedrawOn(QPaintDevice& device, TParser& parser, int width, int height) {
 std::optional<std::string> RenderPng(TParser& parser, int width, int height) {
     QImage image(width, height, QImage::Format_RGB32);
     if (image.isNull()) return std::nullopt;
-    image.setDotsPerMeterX(kDotsPerMeter);
-    image.setDotsPerMeterY(kDotsPerMeter);
+    image.setDotsPerMeterX(kImageDotsPerMeter);
+    image.setDotsPerMeterY(kImageDotsPerMeter);
     image.fill(Qt::white);
     if (!RedrawOn(image, parser, width, height)) return std::nullopt;
     QByteArray bytes;
@@ -48,29 +42,15 @@ std::optional<std::string> RenderPng(TParser& parser, int width, int height) {
     return bytes.toStdString();
 }
 
-std::optional<std::string> RenderSvg(TParser& parser, int width, int height) {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    QSvgGenerator generator;
-    generator.setOutputDevice(&buffer);
-    generator.setSize(QSize(width, height));
-    generator.setViewBox(QRect(0, 0, width, height));
-    generator.setResolution(kDpi);
-    generator.setTitle(QStringLiteral("Lineato"));
-    if (!RedrawOn(generator, parser, width, height)) return std::nullopt;
-    return bytes.toStdString();
-}
-
 std::optional<std::string> RenderPdf(TParser& parser, int width, int height) {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
     {
         QPdfWriter writer(&buffer);
-        writer.setResolution(kDpi);
+        writer.setResolution(kImageDpi);
         writer.setPageSize(
-            QPageSize(QSizeF(static_cast<double>(width) / kDpi, static_cast<double>(height) / kDpi),
+            QPageSize(QSizeF(static_cast<double>(width) / kImageDpi, static_cast<double>(height) / kImageDpi),
                       QPageSize::Inch, QString(), QPageSize::ExactMatch));
         writer.setPageMargins(QMarginsF(0, 0, 0, 0));
         writer.setTitle(QStringLiteral("Lineato"));
@@ -80,10 +60,26 @@ std::optional<std::string> RenderPdf(TParser& parser, int width, int height) {
     return bytes.toStdString();
 }
 
+std::optional<std::string> RenderMeasuredSvg(TParser& parser, int width, int height) {
+    QtTextMetrics metrics;
+    return RenderSvg(parser, width, height, metrics);
+}
+
+std::optional<std::string> RenderMeasuredTikz(TParser& parser, int width, int height, double widthCm) {
+    QtTextMetrics metrics;
+    return RenderTikz(parser, width, height, metrics, widthCm);
+}
+
 std::vector<ImageOutput> BatchImageOutputs(const BatchOptions& options) {
     std::vector<ImageOutput> outputs;
     if (!options.png.empty()) outputs.push_back({"PNG", options.png, RenderPng});
-    if (!options.svg.empty()) outputs.push_back({"SVG", options.svg, RenderSvg});
+    if (!options.svg.empty()) outputs.push_back({"SVG", options.svg, RenderMeasuredSvg});
     if (!options.pdf.empty()) outputs.push_back({"PDF", options.pdf, RenderPdf});
+    if (!options.tikz.empty()) {
+        const double widthCm = options.tikzWidth;
+        outputs.push_back({"TikZ", options.tikz, [widthCm](TParser& parser, int width, int height) {
+                               return RenderMeasuredTikz(parser, width, height, widthCm);
+                           }});
+    }
     return outputs;
 }

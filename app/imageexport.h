@@ -9,12 +9,17 @@
 
 class TParser;
 
-// Each redraws parser on a fresh white area of width x height device units (96 dpi, so 9 pt are
-// 12 units) and returns the file's bytes; nullopt if Qt cannot produce it. The drawing state is
-// restored afterwards.
-std::optional<std::string> RenderPng(TParser& parser, int width, int height);
-std::optional<std::string> RenderSvg(TParser& parser, int width, int height);
-std::optional<std::string> RenderPdf(TParser& parser, int width, int height);
+// The resolution of the images: 96 dpi, so 9 pt are 12 device units.
+inline constexpr int kImageDpi = 96;
+inline constexpr int kImageDotsPerMeter = 3780;
 
-// The image files the batch options ask for, in the order PNG, SVG, PDF.
+// Each redraws parser on a fresh white area of width x height device units and returns the file's
+// bytes; nullopt if Qt cannot produce it. The drawing state is restored afterwards.
+std::optional<std::string> RenderPng(TParser& parser, int width, int height);
+std::optional<std::string> RenderPdf(TParser& parser, int width, int height);
+// The structured SVG and the TikZ picture of export/, with the labels measured as in the PNG.
+std::optional<std::string> RenderMeasuredSvg(TParser& parser, int width, int height);
+std::optional<std::string> RenderMeasuredTikz(TParser& parser, int width, int height, double widthCm);
+
+// The image files the batch options ask for, in the order PNG, SVG, PDF, TikZ.
 std::vector<ImageOutput> BatchImageOutputs(const BatchOptions& options);

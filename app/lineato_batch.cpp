@@ -11,6 +11,7 @@
 #include "app/imageexport.h"
 #include "batch/batchoptions.h"
 #include "batch/batchrun.h"
+#include "generated/buildinfo.h"
 #include "text/fileio.h"
 
 namespace {
@@ -33,6 +34,10 @@ int main(int argc, char** argv) {
     }
     if (options->help) {
         std::cout << kBatchSynopsis << kBatchOptionList;
+        return kExitAccepted;
+    }
+    if (options->version) {
+        std::cout << "lineato-batch " << kLineatoVersion << '\n';
         return kExitAccepted;
     }
 

@@ -1,5 +1,6 @@
 // Lineato: the window program. "lineato [FILE]" opens FILE at start; --help and --version answer and end.
 #include <QApplication>
+#include <QFile>
 #include <QLibraryInfo>
 #include <QTimer>
 #include <QTranslator>
@@ -8,6 +9,8 @@
 
 #include "app/mainform.h"
 #include "app/qtguiservices.h"
+#include "document/settingslocation.h"
+#include "generated/buildinfo.h"
 
 namespace {
 
@@ -36,7 +39,7 @@ int main(int argc, char** argv) {
             return 0;
         }
         if (Is(argv[i], "--version")) {
-            std::printf("Lineato %s\n", LINEATO_VERSION);
+            std::printf("Lineato %s\n", kLineatoVersion);
             return 0;
         }
     }
@@ -70,7 +73,8 @@ int main(int argc, char** argv) {
         QApplication::installTranslator(&qtTranslator);
 
     QtGuiServices services;
-    TMainForm form(services, QCoreApplication::applicationDirPath() + QStringLiteral("/LINEATO.INI"));
+    const std::string programDir = QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString();
+    TMainForm form(services, QFile::decodeName(SettingsFilePath(programDir).c_str()));
     form.show();
     // Once the window stands with its real drawing-area size, as an Open would find it.
     if (!file.isEmpty()) QTimer::singleShot(0, &form, [&form, file] { form.OpenFile(file); });

@@ -10,8 +10,11 @@
 #include <numbers>
 
 #include "app/qtext.h"
+#include "drawing/arcgeometry.h"
 #include "drawing/clipping.h"
+#include "drawing/pens.h"
 #include "drawing/transform.h"
+#include "text/symbolfont.h"
 
 namespace {
 
@@ -35,35 +38,13 @@ QRect ToQRect(const DeviceRect& r) {
     return QRect(left, top, right - left, bottom - top);
 }
 
-// Parametric angle in degrees (Qt's arc angles) of the ellipse point on the ray from the centre in
-// device direction (dx, dy); half-axes a, b.
-double EllipseAngle(double dx, double dy, double a, double b) {
-    return std::atan2(-dy * a, dx * b) * 180.0 / std::numbers::pi;
-}
-
-char16_t SymbolLetter(unsigned char c) {
-    // Adobe Symbol encoding at the places of A..Z and a..z.
-    static constexpr std::array<char16_t, 26> kUpper = {
-        0x0391, 0x0392, 0x03A7, 0x0394, 0x0395, 0x03A6, 0x0393, 0x0397, 0x0399,
-        0x03D1, 0x039A, 0x039B, 0x039C, 0x039D, 0x039F, 0x03A0, 0x0398, 0x03A1,
-        0x03A3, 0x03A4, 0x03A5, 0x03C2, 0x03A9, 0x039E, 0x03A8, 0x0396};
-    static constexpr std::array<char16_t, 26> kLower = {
-        0x03B1, 0x03B2, 0x03C7, 0x03B4, 0x03B5, 0x03C6, 0x03B3, 0x03B7, 0x03B9,
-        0x03D5, 0x03BA, 0x03BB, 0x03BC, 0x03BD, 0x03BF, 0x03C0, 0x03B8, 0x03C1,
-        0x03C3, 0x03C4, 0x03C5, 0x03D6, 0x03C9, 0x03BE, 0x03C8, 0x03B6};
-    if (c >= 'A' && c <= 'Z') return kUpper[c - 'A'];
-    if (c >= 'a' && c <= 'z') return kLower[c - 'a'];
-    return 0;
-}
-
 }  // namespace
 
 QString SymbolFontText(std::string_view cp1252) {
-    QString text = Cp1252ToQString(cp1252);
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const char16_t greek = SymbolLetter(static_cast<unsigned char>(cp1252[static_cast<std::size_t>(i)]));
-        if (greek != 0) text[i] = QChar(greek);
-    }
+    QString text;
+    text.reserve(static_cast<qsizetype>(cp1252.size()));
+    for (const char c : cp1252)
+        text += QChar(static_cast<char16_t>(SymbolFontCharacter(static_cast<unsigned char>(c))));
     return text;
 }
 
@@ -123,33 +104,12 @@ void QtCanvas::LineTo(int x, int y) {
 }
 
 void QtCanvas::Arc(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4) {
-    // 64-bit sums: twice the centre, so directions are exact integers.
-    const std::int64_t left = ClampCoordinate(std::min(x1, x2));
-    const std::int64_t right = ClampCoordinate(std::max(x1, x2));
-    const std::int64_t top = ClampCoordinate(std::min(y1, y2));
-    const std::int64_t bottom = ClampCoordinate(std::max(y1, y2));
-    if (right - left < 1 || bottom - top < 1) return;  // no ellipse to draw
-
-    const std::int64_t sdx = 2 * static_cast<std::int64_t>(ClampCoordinate(x3)) - (left + right);
-    const std::int64_t sdy = 2 * static_cast<std::int64_t>(ClampCoordinate(y3)) - (top + bottom);
-    const std::int64_t edx = 2 * static_cast<std::int64_t>(ClampCoordinate(x4)) - (left + right);
-    const std::int64_t edy = 2 * static_cast<std::int64_t>(ClampCoordinate(y4)) - (top + bottom);
-
-    const double a = static_cast<double>(right - left) / 2;
-    const double b = static_cast<double>(bottom - top) / 2;
-    const double start = EllipseAngle(static_cast<double>(sdx), static_cast<double>(sdy), a, b);
-    const double end = EllipseAngle(static_cast<double>(edx), static_cast<double>(edy), a, b);
-    // Same direction (exactly: parallel and not opposite) means the whole ellipse.
-    const bool sameDirection = sdx * edy - sdy * edx == 0 && sdx * edx + sdy * edy >= 0;
-    double span = std::fmod(end - start, 360.0);
-    if (span <= 0) span += 360.0;
-    if (sameDirection) span = 360.0;
-
-    const QRectF rect(static_cast<double>(left), static_cast<double>(top), static_cast<double>(right - left),
-                      static_cast<double>(bottom - top));
+    const std::optional<ArcGeometry> arc = CanvasArcGeometry(x1, y1, x2, y2, x3, y3, x4, y4);
+    if (!arc) return;  // no ellipse to draw
+    const QRectF rect(arc->left, arc->top, arc->right - arc->left, arc->bottom - arc->top);
     QPainterPath path;
-    path.arcMoveTo(rect, start);
-    path.arcTo(rect, start, span);
+    path.arcMoveTo(rect, arc->start);
+    path.arcTo(rect, arc->start, arc->span);
     painter_->setPen(MakePen());
     painter_->setBrush(Qt::NoBrush);
     painter_->drawPath(path);
@@ -196,6 +156,10 @@ int QtCanvas::TextHeight(const std::string&) {
     return CurrentMetrics().height();
 }
 
+int QtCanvas::TextAscent() {
+    return CurrentMetrics().ascent();
+}
+
 QPen QtCanvas::MakePen() const {
     const int width = std::clamp(pen.width, 1, kMaxPenWidth);
     QPen qpen(ToQColor(pen.color));
@@ -203,21 +167,10 @@ QPen QtCanvas::MakePen() const {
     // A thin line leaves out its end point only with flat caps; wide pens are round as on the platform.
     qpen.setCapStyle(width > 1 ? Qt::RoundCap : Qt::FlatCap);
     qpen.setJoinStyle(Qt::RoundJoin);
-    // The platform's dash patterns in device units; Qt measures them in pen widths.
+    // Qt measures dash patterns in pen widths.
     QList<qreal> pattern;
-    switch (pen.style) {
-        case PenStyle::Solid:
-            break;
-        case PenStyle::Dash:
-            pattern = {18, 6};
-            break;
-        case PenStyle::Dot:
-            pattern = {3, 3};
-            break;
-        case PenStyle::DashDot:
-            pattern = {9, 6, 3, 6};
-            break;
-    }
+    for (const double length : DashPattern(pen.style))
+        pattern.append(length);
     if (!pattern.isEmpty()) {
         for (qreal& length : pattern)
             length /= width;

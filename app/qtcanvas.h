@@ -28,6 +28,8 @@ public:
     void TextOut(int x, int y, const std::string& text) override;
     int TextWidth(const std::string& text) override;
     int TextHeight(const std::string& text) override;
+    // From the top of a text drawn by TextOut down to its base line, in the current font.
+    int TextAscent();
 
 private:
     QPen MakePen() const;

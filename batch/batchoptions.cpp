@@ -4,20 +4,23 @@
 #include <charconv>
 
 const char* const kBatchSynopsis =
-    "usage: lineato-batch [--size WxH] [--dump] [--png F] [--svg F] [--pdf F] [--axes] [--mono] "
-    "[--keep-going] FILE\n";
+    "usage: lineato-batch [--size WxH] [--dump] [--png F] [--svg F] [--pdf F] [--tikz F] [--tikz-width W] "
+    "[--axes] [--mono] [--keep-going] FILE\n";
 
 const char* const kBatchOptionList =
-    "  FILE          construction file (.con); - reads standard input\n"
-    "  --size WxH    drawing area in pixels, each 1..10000 (default 640x480)\n"
-    "  --dump        print every object and the world window as JSON lines\n"
-    "  --png F       write the drawing as PNG image F\n"
-    "  --svg F       write the drawing as SVG file F\n"
-    "  --pdf F       write the drawing as PDF file F\n"
-    "  --axes        show the coordinate axes\n"
-    "  --mono        monochrome mode: figures differ by line style\n"
-    "  --keep-going  execute every line, also after a rejected one\n"
-    "  --help        show this text\n";
+    "  FILE            construction file (.con); - reads standard input\n"
+    "  --size WxH      drawing area in pixels, each 1..10000 (default 640x480)\n"
+    "  --dump          print every object and the world window as JSON lines\n"
+    "  --png F         write the drawing as PNG image F\n"
+    "  --svg F         write the drawing as SVG file F, one group per object\n"
+    "  --pdf F         write the drawing as PDF file F\n"
+    "  --tikz F        write the drawing as TikZ picture F for LaTeX, 1 unit = 1 cm\n"
+    "  --tikz-width W  scale the TikZ picture to W cm width (at most 500)\n"
+    "  --axes          show the coordinate axes\n"
+    "  --mono          monochrome mode: figures differ by line style\n"
+    "  --keep-going    execute every line, also after a rejected one\n"
+    "  --help          show this text\n"
+    "  --version       show the version\n";
 
 namespace {
 
@@ -26,6 +29,15 @@ bool ParseDimension(std::string_view text, int& value) {
     if (text.empty() || text.front() == '+' || text.front() == '-') return false;
     const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
     return ec == std::errc() && end == text.data() + text.size() && value >= 1 && value <= kMaxBatchSize;
+}
+
+// A positive number of centimetres up to kMaxTikzWidth, with a decimal point or comma.
+bool ParseTikzWidth(std::string text, double& value) {
+    for (char& ch : text)
+        if (ch == ',') ch = '.';
+    if (text.empty() || text.front() == '+' || text.front() == '-') return false;
+    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+    return ec == std::errc() && end == text.data() + text.size() && value > 0 && value <= kMaxTikzWidth;
 }
 
 bool ParseSize(std::string_view text, int& width, int& height) {
@@ -64,7 +76,10 @@ std::optional<BatchOptions> ParseBatchArguments(const std::vector<std::string>& 
             options.keepGoing = true;
         } else if (arg == "--help" || arg == "-h") {
             options.help = true;
-        } else if (arg == "--size" || arg == "--png" || arg == "--svg" || arg == "--pdf") {
+        } else if (arg == "--version") {
+            options.version = true;
+        } else if (arg == "--size" || arg == "--png" || arg == "--svg" || arg == "--pdf" || arg == "--tikz" ||
+                   arg == "--tikz-width") {
             if (i + 1 >= args.size()) {
                 error = "option " + arg + " needs a value";
                 return std::nullopt;
@@ -75,18 +90,26 @@ std::optional<BatchOptions> ParseBatchArguments(const std::vector<std::string>& 
                     error = "invalid size '" + value + "': expected WxH with W and H in 1..10000";
                     return std::nullopt;
                 }
+            } else if (arg == "--tikz-width") {
+                if (!ParseTikzWidth(value, options.tikzWidth)) {
+                    error = "invalid TikZ width '" + value + "': expected centimetres above 0, at most 500";
+                    return std::nullopt;
+                }
             } else if (value.empty()) {
                 error = "option " + arg + " needs a file name";
                 return std::nullopt;
             } else {
-                (arg == "--png" ? options.png : arg == "--svg" ? options.svg : options.pdf) = value;
+                (arg == "--png"   ? options.png
+                 : arg == "--svg" ? options.svg
+                 : arg == "--pdf" ? options.pdf
+                                  : options.tikz) = value;
             }
         } else {
             error = "unknown option " + arg;
             return std::nullopt;
         }
     }
-    if (!haveFile && !options.help) {
+    if (!haveFile && !options.help && !options.version) {
         error = "no FILE given";
         return std::nullopt;
     }

@@ -6,6 +6,8 @@
 #include <vector>
 
 inline constexpr int kMaxBatchSize = 10000;  // largest drawing-area width or height
+// Largest TikZ picture width in centimetres: TeX cannot hold lengths much beyond 5 metres.
+inline constexpr double kMaxTikzWidth = 500;
 
 struct BatchOptions {
     int width = 640;  // drawing area in device units
@@ -15,10 +17,13 @@ struct BatchOptions {
     bool mono = false;
     bool keepGoing = false;
     bool help = false;
+    bool version = false;
     std::string png;  // empty: no such output
     std::string svg;
     std::string pdf;
-    std::string file;  // "-" is standard input
+    std::string tikz;
+    double tikzWidth = 0;  // centimetres; 0: one centimetre per unit
+    std::string file;      // "-" is standard input
 };
 
 // The options of args (without the program name); nullopt with a one-line reason in error on a usage

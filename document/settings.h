@@ -1,4 +1,4 @@
-// The display and print options kept between runs in "LINEATO.INI" beside the executable.
+// The display and print options kept between runs in "LINEATO.INI" (its place: settingslocation.h).
 #pragma once
 
 #include <string>

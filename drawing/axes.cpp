@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "drawing/drawstate.h"
+#include "drawing/figuresink.h"
 #include "drawing/pens.h"
 #include "drawing/primitives.h"
 #include "drawing/transform.h"
@@ -30,12 +31,24 @@ void DrawAxes() {
     const int ox = ToScreenX(0);
     const int oy = ToScreenY(0);
 
-    DrawStyledLine(a, oy, b, oy, kStyleBlack);
-    DrawStyledLine(ox, bottom, ox, top, kStyleBlack);
+    // Each stroke also names its figure in world coordinates (offsets in device units, y upwards); an
+    // arrow's two strokes are one figure.
+    const FigurePoint xAxis[] = {{state.XMin, 0}, {state.XMax, 0}};
+    const FigurePoint yAxis[] = {{0, state.YMin}, {0, state.YMax}};
+    DrawStyledLine(a, oy, b, oy, kStyleBlack, xAxis);
+    DrawStyledLine(ox, bottom, ox, top, kStyleBlack, yAxis);
 
-    DrawStyledLine(b, oy, b - 5 * e, oy + 4 * e, kStyleBlack);
+    const FigurePoint xArrow[] = {{state.XMax, 0},
+                                  {state.XMax, 0, -5.0 * e, -4.0 * e},
+                                  {state.XMax, 0},
+                                  {state.XMax, 0, -5.0 * e, +4.0 * e}};
+    const FigurePoint yArrow[] = {{0, state.YMax},
+                                  {0, state.YMax, +4.0 * e, -5.0 * e},
+                                  {0, state.YMax},
+                                  {0, state.YMax, -4.0 * e, -5.0 * e}};
+    DrawStyledLine(b, oy, b - 5 * e, oy + 4 * e, kStyleBlack, xArrow);
     DrawStyledLine(b, oy, b - 5 * e, oy - 4 * e, kStyleBlack);
-    DrawStyledLine(ox, top, ox + 4 * e, top + 5 * e, kStyleBlack);
+    DrawStyledLine(ox, top, ox + 4 * e, top + 5 * e, kStyleBlack, yArrow);
     DrawStyledLine(ox, top, ox - 4 * e, top + 5 * e, kStyleBlack);
 
     // The loops count in integers, each bounded by its limit: far from the origin, adding 1 to a double
@@ -44,14 +57,16 @@ void DrawAxes() {
         const int iTicks = static_cast<int>(iCount);
         for (int i = 0; i < iTicks; ++i) {
             const int x = ToScreenX(iFirst + i);
-            DrawStyledLine(x, oy + 2 * e, x, oy - 2 * e, kStyleBlack);
+            const FigurePoint tick[] = {{iFirst + i, 0, 0, -2.0 * e}, {iFirst + i, 0, 0, +2.0 * e}};
+            DrawStyledLine(x, oy + 2 * e, x, oy - 2 * e, kStyleBlack, tick);
         }
     }
     if (jCount <= kMaxAxisTicks) {
         const int jTicks = static_cast<int>(jCount);
         for (int j = 0; j < jTicks; ++j) {
             const int y = ToScreenY(jFirst + j);
-            DrawStyledLine(ox - 2 * e, y, ox + 2 * e, y, kStyleBlack);
+            const FigurePoint tick[] = {{0, jFirst + j, -2.0 * e, 0}, {0, jFirst + j, +2.0 * e, 0}};
+            DrawStyledLine(ox - 2 * e, y, ox + 2 * e, y, kStyleBlack, tick);
         }
     }
     if (iCount * jCount <= kMaxGridDots) {
@@ -61,7 +76,8 @@ void DrawAxes() {
             const int x = ToScreenX(iFirst + i);
             for (int j = 0; j < rows; ++j) {
                 const int y = ToScreenY(jFirst + j);
-                DrawStyledLine(x, y, x, y, kStyleBlue);
+                const FigurePoint dot[] = {{iFirst + i, jFirst + j}, {iFirst + i, jFirst + j}};
+                DrawStyledLine(x, y, x, y, kStyleBlue, dot);
             }
         }
     }

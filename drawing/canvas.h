@@ -3,6 +3,9 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
+
+class FigureSink;
 
 struct TColor {
     std::uint8_t r = 0;
@@ -85,4 +88,12 @@ public:
     virtual void TextOut(int x, int y, const std::string& text) = 0;
     virtual int TextWidth(const std::string& text) = 0;
     virtual int TextHeight(const std::string& text) = 0;
+
+    // Boundaries of one object of the construction (name empty when it has none); objects drawn again
+    // inside another one nest. Structured outputs group by them; the default ignores them.
+    virtual void BeginObject(std::string_view /*name*/) {}
+    virtual void EndObject() {}
+    // Where the primitives also report their figures in world coordinates; nullptr (the default) when
+    // the canvas keeps device drawing only.
+    virtual FigureSink* Figures() { return nullptr; }
 };

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "drawing/canvas.h"
+#include "drawing/textmetrics.h"
 
 class NullCanvas : public Canvas {
 public:
@@ -16,8 +17,8 @@ public:
     void SetClipRect(const DeviceRect& rect) override { clip_ = rect; }
     void TextOut(int, int, const std::string&) override {}
     // Plausible metrics so that label placement stays meaningful.
-    int TextWidth(const std::string& text) override { return 6 * static_cast<int>(text.size()); }
-    int TextHeight(const std::string&) override { return 12; }
+    int TextWidth(const std::string& text) override { return FixedTextMetrics().Width(font, text); }
+    int TextHeight(const std::string&) override { return FixedTextMetrics().Height(font); }
 
 private:
     DeviceRect clip_;

@@ -100,3 +100,20 @@ void ResetPen() {
     canvas->pen.width = 1;
     canvas->pen.color = kBlack;
 }
+
+std::span<const double> DashPattern(PenStyle style) {
+    static constexpr double kDash[] = {18, 6};
+    static constexpr double kDot[] = {3, 3};
+    static constexpr double kDashDot[] = {9, 6, 3, 6};
+    switch (style) {
+        case PenStyle::Dash:
+            return kDash;
+        case PenStyle::Dot:
+            return kDot;
+        case PenStyle::DashDot:
+            return kDashDot;
+        case PenStyle::Solid:
+            break;
+    }
+    return {};
+}

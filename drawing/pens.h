@@ -2,6 +2,9 @@
 #pragma once
 
 #include <cstdint>
+#include <span>
+
+#include "drawing/canvas.h"
 
 // Style codes: 1 red/dashed, 2 green/dash-dot, 3 blue/double solid, 4 yellow/dotted, 6 black/solid,
 // 7 point marks; 0, 5 and others change nothing.
@@ -18,3 +21,7 @@ void SelectLinePen(std::uint16_t code);
 void SelectCirclePen(std::uint16_t code);
 // Solid, width 1, black.
 void ResetPen();
+
+// The platform's dash pattern of a pen style in device units (on, off, on, off, ...), whatever the pen's
+// width; empty for solid lines.
+std::span<const double> DashPattern(PenStyle style);

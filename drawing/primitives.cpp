@@ -6,11 +6,14 @@
 #include <cstddef>
 #include <cstdint>
 #include <numbers>
+#include <span>
 #include <string_view>
 #include <vector>
 
+#include "drawing/circleclip.h"
 #include "drawing/clipping.h"
 #include "drawing/drawstate.h"
+#include "drawing/figuresink.h"
 #include "drawing/pens.h"
 #include "drawing/transform.h"
 
@@ -83,11 +86,14 @@ bool ClipToDeviceSquare(DeviceEnd& a, DeviceEnd& b) {
     return true;
 }
 
-// The common path of every straight stroke: pen of code, clipped line, pen reset.
-void StrokeLine(DeviceEnd a, DeviceEnd b, std::uint16_t code) {
+// The common path of every straight stroke: pen of code, the figure reported in world coordinates, clipped
+// line, pen reset.
+void StrokeLine(DeviceEnd a, DeviceEnd b, std::uint16_t code, std::span<const FigurePoint> figure) {
     Canvas* canvas = Drawing().DrawCanvas;
     if (canvas == nullptr) return;
     SelectLinePen(code);
+    if (FigureSink* sink = canvas->Figures(); sink != nullptr && !figure.empty())
+        sink->Strokes(figure, canvas->pen);
     if (ClipToDeviceSquare(a, b)) {
         canvas->MoveTo(a.ix, a.iy);
         canvas->LineTo(b.ix, b.iy);
@@ -95,11 +101,21 @@ void StrokeLine(DeviceEnd a, DeviceEnd b, std::uint16_t code) {
     ResetPen();
 }
 
+// A stroke between world points, reported as its own figure.
+void StrokeWorld(double x1, double y1, double x2, double y2, std::uint16_t code) {
+    const FigurePoint ends[] = {{x1, y1}, {x2, y2}};
+    StrokeLine(WorldEnd(x1, y1), WorldEnd(x2, y2), code, ends);
+}
+
 // World x of the line through (x1, y1) with slope m at height y; for slopes so steep that the line's
 // ends at the window's left and right edge overflow.
 double XOnSteepLine(double x1, double y1, double m, double y) {
     const double x = x1 + (y - y1) / m;
     return std::isfinite(x) ? x : x1;
+}
+
+void ReportText(Canvas& canvas, const std::string& text, const FigurePoint& at, TextAnchor anchor) {
+    if (FigureSink* sink = canvas.Figures()) sink->Text(text, at, anchor, canvas.font, canvas.brush);
 }
 
 void SetLabelFont(Canvas& canvas, const char* name) {
@@ -120,63 +136,13 @@ void DrawCirclePolyline(Canvas& canvas, double cx, double cy, double rx, double 
     const double bottom = std::min(clip.bottom + margin, kLimit);
     if (!(left < right && top < bottom)) return;
 
-    const auto inside = [&](double t) {
-        const double x = cx + rx * std::cos(t);
-        const double y = cy - ry * std::sin(t);
-        return x >= left && x <= right && y >= top && y <= bottom;
-    };
-
-    // Parameters where the curve crosses the four edge lines. The square roots use (r - u)(r + u)
-    // rather than r^2 - u^2, so crossings near the curve's extreme points stay accurate on huge radii.
-    std::vector<double> cuts;
-    const auto crossVertical = [&](double edgeX) {
-        const double u = edgeX - cx;
-        if (std::abs(u) > rx) return;
-        const double s = std::sqrt(std::max(0.0, (rx - u) / rx * ((rx + u) / rx)));
-        cuts.push_back(std::atan2(s, u / rx));
-        cuts.push_back(std::atan2(-s, u / rx));
-    };
-    const auto crossHorizontal = [&](double edgeY) {
-        const double v = cy - edgeY;
-        if (std::abs(v) > ry) return;
-        const double c = std::sqrt(std::max(0.0, (ry - v) / ry * ((ry + v) / ry)));
-        cuts.push_back(std::atan2(v / ry, c));
-        cuts.push_back(std::atan2(v / ry, -c));
-    };
-    crossVertical(left);
-    crossVertical(right);
-    crossHorizontal(top);
-    crossHorizontal(bottom);
-
-    constexpr double kTurn = 2 * std::numbers::pi;
-    struct Interval {
-        double from;
-        double length;
-    };
-    std::vector<Interval> intervals;
-    if (cuts.empty()) {
-        // Wholly inside, or wholly outside (missing the rectangle or enclosing it).
-        if (inside(0)) intervals.push_back({0, kTurn});
-    } else {
-        for (double& t : cuts)
-            if (t < 0) t += kTurn;
-        std::sort(cuts.begin(), cuts.end());
-        for (std::size_t k = 0; k < cuts.size(); ++k) {
-            const double from = cuts[k];
-            const double to = k + 1 < cuts.size() ? cuts[k + 1] : cuts.front() + kTurn;
-            if (to > from && inside((from + to) / 2)) intervals.push_back({from, to - from});
-        }
-    }
+    const std::vector<CurveInterval> intervals =
+        EllipseIntervalsInBox(cx, cy, rx, ry, left, top, right, bottom);
     if (intervals.empty()) return;
 
-    // Sagitta of a chord over the step dt: r (1 - cos(dt/2)) ~ r dt^2 / 8.
-    double step = std::sqrt(8 * kCircleChordError / std::max(rx, ry));
-    double total = 0;
-    for (const Interval& interval : intervals)
-        total += interval.length;
-    if (total / step > kMaxCircleSegments) step = total / kMaxCircleSegments;
+    const double step = CurveStep(intervals, std::max(rx, ry), kCircleChordError, kMaxCircleSegments);
 
-    for (const Interval& interval : intervals) {
+    for (const CurveInterval& interval : intervals) {
         const int segments = std::max(1, static_cast<int>(std::ceil(interval.length / step)));
         for (int k = 0; k <= segments; ++k) {
             const double t = interval.from + interval.length * k / segments;
@@ -192,8 +158,8 @@ void DrawCirclePolyline(Canvas& canvas, double cx, double cy, double rx, double 
 
 }  // namespace
 
-void DrawStyledLine(int x1, int y1, int x2, int y2, std::uint16_t code) {
-    StrokeLine(IntegerEnd(x1, y1), IntegerEnd(x2, y2), code);
+void DrawStyledLine(int x1, int y1, int x2, int y2, std::uint16_t code, std::span<const FigurePoint> figure) {
+    StrokeLine(IntegerEnd(x1, y1), IntegerEnd(x2, y2), code, figure);
 }
 
 void DrawPointMark(std::uint16_t /*code*/, double x, double y) {
@@ -203,7 +169,10 @@ void DrawPointMark(std::uint16_t /*code*/, double x, double y) {
     const int sy = ToScreenY(y);
     // One hundredth of the window width; 0 on areas narrower than 100 units.
     const int d = (ToScreenX(state.XMax) - ToScreenX(state.XMin)) / 100;
-    DrawStyledLine(sx + d, sy + d, sx - d, sy - d, kStylePointMark);
+    // Both strokes are one figure, reported with the first. World offsets point up, device ones down.
+    const double o = d;
+    const FigurePoint mark[] = {{x, y, +o, -o}, {x, y, -o, +o}, {x, y, +o, +o}, {x, y, -o, -o}};
+    DrawStyledLine(sx + d, sy + d, sx - d, sy - d, kStylePointMark, mark);
     DrawStyledLine(sx + d, sy - d, sx - d, sy + d, kStylePointMark);
 }
 
@@ -214,6 +183,7 @@ void DrawPointLabel(const std::string& text, double x, double y) {
     canvas->font.color = kBlack;
     canvas->brush.style = BrushStyle::Clear;
     const double w = canvas->TextWidth(text);
+    ReportText(*canvas, text, {x, y, -3, -3}, TextAnchor::TopRight);
     canvas->TextOut(ClampToDevice(ToScreenX(x) - w - 3), ClampToDevice(ToScreenY(y) + 3.0), text);
 }
 
@@ -223,6 +193,7 @@ void DrawFigureLabel(const std::string& text, double x, double y) {
     SetLabelFont(*canvas, "Arial");
     canvas->font.color = kBlack;
     const double h = canvas->TextHeight(text);
+    ReportText(*canvas, text, {x, y, 0, 1}, TextAnchor::BottomLeft);
     canvas->TextOut(ToScreenX(x), ClampToDevice(ToScreenY(y) - h - 1), text);
 }
 
@@ -275,20 +246,21 @@ void DrawAngleLabel(const std::string& text, double x, double y, double dir) {
     const double t = std::isfinite(dir) ? dir * (std::numbers::pi / 180) : 0;
     // The text's centre lies 1.5 text heights from the vertex on direction dir.
     const double distance = 1.5 * h;
+    ReportText(*canvas, shown, {x, y, std::cos(t) * distance, std::sin(t) * distance}, TextAnchor::Centre);
     const double left = ToScreenX(x) + std::nearbyint(std::cos(t) * distance) - (w / 2);
     const double top = ToScreenY(y) - std::nearbyint(std::sin(t) * distance) - (h / 2);
     canvas->TextOut(ClampToDevice(left), ClampToDevice(top), shown);
 }
 
 void DrawSegment(std::uint16_t code, double x1, double y1, double x2, double y2) {
-    StrokeLine(WorldEnd(x1, y1), WorldEnd(x2, y2), code);
+    StrokeWorld(x1, y1, x2, y2, code);
 }
 
 void DrawStraightLine(std::uint16_t code, double x1, double y1, double x2, double y2) {
     const DrawState& state = Drawing();
     if (state.DrawCanvas == nullptr) return;
     if (std::abs(x1 - x2) <= kVerticalLineTolerance) {
-        StrokeLine(WorldEnd(x1, state.YMin), WorldEnd(x2, state.YMax), code);
+        StrokeWorld(x1, state.YMin, x2, state.YMax, code);
         return;
     }
     const double m = (y2 - y1) / (x2 - x1);
@@ -296,12 +268,12 @@ void DrawStraightLine(std::uint16_t code, double x1, double y1, double x2, doubl
     const double yLeft = m * state.XMin + c;
     const double yRight = m * state.XMax + c;
     if (std::isfinite(yLeft) && std::isfinite(yRight)) {
-        StrokeLine(WorldEnd(state.XMin, yLeft), WorldEnd(state.XMax, yRight), code);
+        StrokeWorld(state.XMin, yLeft, state.XMax, yRight, code);
         return;
     }
     // So steep that its heights at the window edges overflow: draw it from the bottom to the top edge.
-    StrokeLine(WorldEnd(XOnSteepLine(x1, y1, m, state.YMin), state.YMin),
-               WorldEnd(XOnSteepLine(x1, y1, m, state.YMax), state.YMax), code);
+    StrokeWorld(XOnSteepLine(x1, y1, m, state.YMin), state.YMin, XOnSteepLine(x1, y1, m, state.YMax),
+                state.YMax, code);
 }
 
 void DrawRay(std::uint16_t code, double x1, double y1, double x2, double y2) {
@@ -309,9 +281,9 @@ void DrawRay(std::uint16_t code, double x1, double y1, double x2, double y2) {
     if (state.DrawCanvas == nullptr) return;
     if (std::abs(x1 - x2) <= kVerticalRayTolerance) {
         if (y2 > y1)
-            StrokeLine(WorldEnd(x1, y1), WorldEnd(x1, state.YMax), code);
+            StrokeWorld(x1, y1, x1, state.YMax, code);
         else
-            StrokeLine(WorldEnd(x1, state.YMin), WorldEnd(x1, y1), code);
+            StrokeWorld(x1, state.YMin, x1, y1, code);
         return;
     }
     const double m = (y2 - y1) / (x2 - x1);
@@ -319,21 +291,21 @@ void DrawRay(std::uint16_t code, double x1, double y1, double x2, double y2) {
     if (x1 >= x2) {
         const double yLeft = m * state.XMin + c;
         if (std::isfinite(yLeft)) {
-            StrokeLine(WorldEnd(state.XMin, yLeft), WorldEnd(x1, y1), code);
+            StrokeWorld(state.XMin, yLeft, x1, y1, code);
             return;
         }
     } else {
         const double yRight = m * state.XMax + c;
         if (std::isfinite(yRight)) {
-            StrokeLine(WorldEnd(x1, y1), WorldEnd(state.XMax, yRight), code);
+            StrokeWorld(x1, y1, state.XMax, yRight, code);
             return;
         }
     }
     // So steep that its height at the window edge overflows: run it to the top or bottom edge instead.
     if (y2 > y1)
-        StrokeLine(WorldEnd(x1, y1), WorldEnd(XOnSteepLine(x1, y1, m, state.YMax), state.YMax), code);
+        StrokeWorld(x1, y1, XOnSteepLine(x1, y1, m, state.YMax), state.YMax, code);
     else
-        StrokeLine(WorldEnd(XOnSteepLine(x1, y1, m, state.YMin), state.YMin), WorldEnd(x1, y1), code);
+        StrokeWorld(XOnSteepLine(x1, y1, m, state.YMin), state.YMin, x1, y1, code);
 }
 
 void DrawCircle(std::uint16_t code, double cx, double cy, double r) {
@@ -342,6 +314,7 @@ void DrawCircle(std::uint16_t code, double cx, double cy, double r) {
     if (canvas == nullptr) return;
     SelectCirclePen(code);
     if (!(std::isfinite(cx) && std::isfinite(cy) && std::isfinite(r))) return;
+    if (FigureSink* sink = canvas->Figures()) sink->Circle(cx, cy, std::abs(r), canvas->pen);
     const double left = ToScreenXf(cx - r);
     const double top = ToScreenYf(cy - r);
     const double right = ToScreenXf(cx + r);
@@ -370,6 +343,7 @@ void DrawAngleArc(std::uint16_t from, std::uint16_t to, std::uint16_t /*code*/, 
     // A vertex this far out lies beyond every drawing area; its direction points would leave the device
     // range.
     if (std::abs(ToScreenXf(vx)) > kLimit - distance || std::abs(ToScreenYf(vy)) > kLimit - distance) return;
+    if (FigureSink* sink = canvas->Figures()) sink->Arc(vx, vy, radius, from, to, canvas->pen);
     const int sx = ToScreenX(vx);
     const int sy = ToScreenY(vy);
     const auto point = [&](std::uint16_t degrees, int& px, int& py) {

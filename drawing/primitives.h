@@ -2,10 +2,15 @@
 #pragma once
 
 #include <cstdint>
+#include <span>
 #include <string>
 
-// Line between device points with the pen of code; the pen is reset afterwards.
-void DrawStyledLine(int x1, int y1, int x2, int y2, std::uint16_t code);
+struct FigurePoint;
+
+// Line between device points with the pen of code; the pen is reset afterwards. figure, when given, is
+// the whole figure this line belongs to in world coordinates, for the canvas's figure sink.
+void DrawStyledLine(int x1, int y1, int x2, int y2, std::uint16_t code,
+                    std::span<const FigurePoint> figure = {});
 // The X-shaped point mark (always style 7); code is ignored.
 void DrawPointMark(std::uint16_t code, double x, double y);
 // Point label left of and below the point; leaves the brush clear.

@@ -25,7 +25,7 @@ std::string_view TKreis::KindName() const {
 
 void TKreis::Draw() {
     if (!Visible || M == nullptr) return;
-    M->Draw();
+    M->DrawObject();
     const double mx = M->GetX();
     const double my = M->GetY();
     DrawCircle(Color, mx, my, R);

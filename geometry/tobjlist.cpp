@@ -25,7 +25,7 @@ void TObjList::DrawAll() const {
 
 void TObjList::PrintAll() const {
     for (const auto& object : items_)
-        object->Draw();
+        object->DrawObject();
 }
 
 bool TObjList::Contains(std::string_view name) const {

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <numbers>
 
+#include "drawing/drawstate.h"
 #include "drawing/primitives.h"
 #include "geometry/format.h"
 
@@ -34,6 +35,13 @@ std::string_view TPunkt::KindName() const {
 
 void TPunkt::Rotate(double angle) {
     RotateAboutOrigin(X, Y, angle);
+}
+
+void TPunkt::DrawObject() {
+    Canvas* canvas = Drawing().DrawCanvas;
+    if (canvas != nullptr) canvas->BeginObject(Name);
+    Draw();
+    if (canvas != nullptr) canvas->EndObject();
 }
 
 void TPunkt::Draw() {

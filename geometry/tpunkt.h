@@ -22,6 +22,8 @@ public:
     void Erase();
     void ClearLabel() { Name.clear(); }
     const std::string& GetName() const { return Name; }
+    // Draw as one object of the picture, between the canvas's object boundaries.
+    void DrawObject();
 
     // Virtual operations in slot order.
     virtual std::string_view KindName() const;

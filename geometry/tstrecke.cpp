@@ -52,8 +52,8 @@ void TStrecke::Draw() {
     double x1, y1, x2, y2;
     if (!Visible || !GetEnds(x1, y1, x2, y2)) return;
     // The end points are drawn again so that their marks and labels stay on top of earlier figures.
-    P1->Draw();
-    P2->Draw();
+    P1->DrawObject();
+    P2->DrawObject();
     DrawSegment(Color, x1, y1, x2, y2);
     DrawLabelAtMiddle();
 }

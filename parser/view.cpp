@@ -19,7 +19,7 @@ void TParser::Redraw() {
     // keeps repeated resizes from widening the view again and again.
     FitWorldWindow();
     Objects.DrawAll();
-    if (Axes.Visible) Axes.Draw();
+    if (Axes.Visible) Axes.DrawObject();
 }
 
 void TParser::FitAndRedraw() {

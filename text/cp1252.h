@@ -12,5 +12,7 @@ char32_t Cp1252ToUnicode(unsigned char byte);
 char UnicodeToCp1252(char32_t code);
 
 std::string Cp1252ToUtf8(std::string_view bytes);
+// Appends the UTF-8 bytes of a character of the Basic Multilingual Plane (as all of the code page's are).
+void AppendUtf8(std::string& out, char32_t code);
 // Invalid UTF-8 sequences, like characters outside Windows-1252, become "?".
 std::string Utf8ToCp1252(std::string_view utf8);

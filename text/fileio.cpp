@@ -9,6 +9,7 @@
 #include <cstring>
 #include <filesystem>
 #include <system_error>
+#include <vector>
 
 namespace {
 
@@ -115,4 +116,20 @@ bool ReplaceFileAtomically(const std::string& path, std::string_view bytes) {
         return false;
     }
     return true;
+}
+
+bool MakeParentDirectories(const std::string& path) {
+    namespace fs = std::filesystem;
+    std::error_code error;
+    // The missing directories, nearest first; made from the top down, each private to the user.
+    std::vector<fs::path> missing;
+    for (fs::path dir = fs::path(path).parent_path(); !dir.empty() && !fs::exists(dir, error);
+         dir = dir.parent_path()) {
+        missing.push_back(dir);
+        if (dir == dir.parent_path()) break;
+    }
+    for (auto it = missing.rbegin(); it != missing.rend(); ++it)
+        if (::mkdir(it->c_str(), 0700) != 0 && errno != EEXIST) return false;
+    const fs::path parent = fs::path(path).parent_path();
+    return parent.empty() || fs::is_directory(parent, error);
 }

@@ -27,3 +27,7 @@ FileReadResult ReadDescriptorBytes(int fd);
 // replaced; an existing target keeps its permission bits. Returns false, with the old file untouched, on
 // any failure, and when path names something other than a regular file.
 bool ReplaceFileAtomically(const std::string& path, std::string_view bytes);
+
+// Makes the missing directories above path (not path itself), readable only by the user; true when the
+// directory holding path exists afterwards.
+bool MakeParentDirectories(const std::string& path);

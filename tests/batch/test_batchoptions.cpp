@@ -61,6 +61,25 @@ TEST(BatchArguments, MissingOrExtraFilesAndUnknownOptionsAreUsageErrors) {
     EXPECT_FALSE(Parse({"--png", "", "a.con"}));
 }
 
+TEST(BatchArguments, TikzVersionAndTheirValues) {
+    auto options = Parse({"--tikz", "a.tex", "--tikz-width", "8,5", "f"});
+    ASSERT_TRUE(options);
+    EXPECT_EQ(options->tikz, "a.tex");
+    EXPECT_EQ(options->tikzWidth, 8.5);
+    options = Parse({"--tikz-width", "500", "--tikz", "b.tex", "f"});
+    ASSERT_TRUE(options);
+    EXPECT_EQ(options->tikzWidth, 500);
+    EXPECT_EQ(Parse({"--tikz", "a.tex", "f"})->tikzWidth, 0);  // one centimetre per unit
+    for (const char* width : {"0", "-3", "+3", "500.5", "abc", "8cm", "", "nan", "inf", "1e999"})
+        EXPECT_FALSE(Parse({"--tikz-width", width, "f"})) << width;
+    EXPECT_FALSE(Parse({"--tikz", "", "f"}));
+    EXPECT_FALSE(Parse({"f", "--tikz-width"}));
+    // --version needs no file, like --help.
+    options = Parse({"--version"});
+    ASSERT_TRUE(options);
+    EXPECT_TRUE(options->version);
+}
+
 TEST(BatchArguments, DoubleDashLetsAFileNameStartWithDash) {
     const auto options = Parse({"--", "-odd.con"});
     ASSERT_TRUE(options);

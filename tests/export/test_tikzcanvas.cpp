@@ -1,0 +1,108 @@
+// Tests of the TikZ picture: text, the frame, one command per figure, pens, clipping and scaling.
+#include "export/tikzcanvas.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "tests/export/exportfixture.h"
+
+namespace {
+
+TEST(TikzText, EscapesLatexAndSetsGreekInMathMode) {
+    EXPECT_EQ(TikzText("A1", false), "A1");
+    EXPECT_EQ(TikzText("a_b%c#d&e$f{g}", false), "a\\_b\\%c\\#d\\&e\\$f\\{g\\}");
+    EXPECT_EQ(TikzText("\\^~<|>", false), "$\\backslash$\\^{}\\~{}$<$$|$$>$");
+    EXPECT_EQ(TikzText("M\xE4\x01\x81", false), "M\xC3\xA4??");  // UTF-8; nothing LaTeX cannot set
+    EXPECT_EQ(TikzText("ab2", true), "$\\alpha$$\\beta$2");
+    EXPECT_EQ(TikzText("AgDe", true), "$\\mathrm{A}$$\\gamma$$\\Delta$$\\varepsilon$");
+}
+
+using TikzExport = ExportTest;
+
+TEST_F(TikzExport, OneCommandPerFigureInWorldCoordinates) {
+    Build({"PUNKT A 0 0", "PUNKT B 4 0", "PUNKT C 0,125 3,0625", "POLYGON A B C", "BEZ WINKEL c A b alpha",
+           "KREIS k A 2"});
+    const std::string tikz = Tikz();
+    EXPECT_EQ(tikz.find("\\begin{tikzpicture}[x=1cm,y=1cm,"), tikz.find("\\begin{tikzpicture}"));
+    EXPECT_NE(tikz.find("\\end{tikzpicture}\n"), std::string::npos);
+    EXPECT_EQ(Occurrences(tikz, "\\clip "), 1);
+    // Three point marks and three sides; the sides' end points are not drawn twice.
+    EXPECT_EQ(Occurrences(tikz, "\\draw"), 3 + 3 + 1 + 1);
+    EXPECT_EQ(Occurrences(tikz, "\\node"), 3 + 3 + 1 + 1);
+    EXPECT_NE(tikz.find("\\draw (0.125,3.0625) +("), std::string::npos);  // unrounded world coordinates
+    EXPECT_NE(tikz.find("\\draw (4,0) -- (0.125,3.0625);"), std::string::npos);
+    EXPECT_NE(tikz.find("\\draw (0,0) circle[radius=2];"), std::string::npos);
+    EXPECT_NE(tikz.find(" arc[start angle="), std::string::npos);
+    EXPECT_NE(tikz.find("{$\\alpha$};"), std::string::npos);
+    EXPECT_NE(tikz.find("\\node[anchor=north east,xshift=-2.25pt,yshift=-2.25pt] at (4,0) {B};"),
+              std::string::npos);
+    EXPECT_NE(tikz.find("% alpha\n"), std::string::npos);
+}
+
+TEST_F(TikzExport, ColoursInColourModeAndDashStylesInMonochromeMode) {
+    Build({"PUNKT A 0 0", "PUNKT B 4 0", "FARBE rot", "STRECKE r A B", "FARBE gruen", "GERADE g A B",
+           "FARBE blau", "KREIS k A 1", "FARBE gelb", "STRAHL y A B"});
+    std::string tikz = Tikz();
+    for (const char* pen : {"\\draw[red] ", "\\draw[green!50!black] ", "\\draw[blue] ", "\\draw[yellow] "})
+        EXPECT_NE(tikz.find(pen), std::string::npos) << pen;
+
+    SetColorMode(false);
+    tikz = Tikz();
+    for (const char* pen : {"\\draw[dashed] ", "\\draw[dash dot] ", "\\draw[dotted] "})
+        EXPECT_NE(tikz.find(pen), std::string::npos) << pen;
+    EXPECT_EQ(tikz.find("red"), std::string::npos);
+    EXPECT_NE(tikz.find("dashed/.style={dash pattern=on 13.5pt off 4.5pt}"), std::string::npos);
+}
+
+TEST_F(TikzExport, AxesWithArrowsTicksAndTheGridDotsOfWidePens) {
+    parser.ShowAxes();
+    std::string tikz = Tikz();
+    EXPECT_NE(tikz.find("\\draw (6.6667,0) -- +(-3.75pt,-3pt) (6.6667,0) -- +(-3.75pt,3pt);"),
+              std::string::npos)
+        << tikz;
+    EXPECT_NE(tikz.find("\\draw (3,0) +(0pt,-1.5pt) -- +(0pt,1.5pt);"), std::string::npos);
+    EXPECT_EQ(tikz.find("\\fill"), std::string::npos);  // a thin pen leaves no grid dots
+    SetColorMode(false);
+    tikz = Tikz();
+    EXPECT_EQ(Occurrences(tikz, "\\fill ("), 13 * 11);  // one per grid dot
+    EXPECT_EQ(Occurrences(tikz, " circle[radius=0.75pt];"), 13 * 11);
+}
+
+TEST_F(TikzExport, LinesAndRaysAreCutAtTheWindowAndTheWidthScales) {
+    Build({"PUNKT A 0 0", "PUNKT B 1 1", "GERADE g A B"});
+    std::string tikz = Tikz();
+    const DrawState& state = Drawing();
+    // Drawn from the window's left to its right edge, ends inside the clip rectangle.
+    const std::size_t line = tikz.find("% g\n\\draw (");
+    ASSERT_NE(line, std::string::npos);
+    double x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+    ASSERT_EQ(std::sscanf(tikz.c_str() + line + 10, "(%lf,%lf) -- (%lf,%lf)", &x1, &y1, &x2, &y2), 4);
+    EXPECT_NEAR(x1, std::max(state.XMin, state.YMin), 1e-3);
+    EXPECT_NEAR(x2, std::min(state.XMax, state.YMax), 1e-3);
+    EXPECT_NEAR(x1, y1, 1e-3);
+    EXPECT_NEAR(x2, y2, 1e-3);
+
+    // 6 cm wide: x and y units scaled by 6 / window width.
+    tikz = Tikz(6);
+    char expected[64];
+    std::snprintf(expected, sizeof expected, "[x=%.6gcm,y=%.6gcm,", 6 / (state.XMax - state.XMin),
+                  6 / (state.XMax - state.XMin));
+    EXPECT_NE(tikz.find(expected), std::string::npos) << expected << "\n" << tikz;
+}
+
+TEST_F(TikzExport, WhatTexCannotHoldIsMadeSmallerOrCutToTheWindow) {
+    // A circle so large that its box overflows TeX's lengths: a polyline of its visible part.
+    Build({"PUNKT A 0 0", "PUNKT B 4 3", "PUNKT M 0 -100000", "KREIS k M 100002"});
+    SetWorldWindow(-6, -5, 6, 5);
+    std::string tikz = Tikz();
+    EXPECT_EQ(tikz.find("circle[radius=100002]"), std::string::npos);
+    EXPECT_NE(tikz.find("% k\n\\draw ("), std::string::npos);
+    // A window wider than five metres at one centimetre per unit is scaled down to fit: 2000 units high,
+    // 2666.67 wide on the 640 x 480 area.
+    SetWorldWindow(-1000, -1000, 1000, 1000);
+    tikz = Tikz();
+    EXPECT_NE(tikz.find("[x=0.1875cm,y=0.1875cm,"), std::string::npos) << tikz.substr(0, 200);
+}
+
+}  // namespace
