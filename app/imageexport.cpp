@@ -28,17 +28,23 @@ bool RedrawOn(QPaintDevice& device, TParser& parser, int width, int height) {
 
 }  // namespace
 
-std::optional<std::string> RenderPng(TParser& parser, int width, int height) {
+std::optional<QImage> RenderImage(TParser& parser, int width, int height) {
     QImage image(width, height, QImage::Format_RGB32);
     if (image.isNull()) return std::nullopt;
     image.setDotsPerMeterX(kImageDotsPerMeter);
     image.setDotsPerMeterY(kImageDotsPerMeter);
     image.fill(Qt::white);
     if (!RedrawOn(image, parser, width, height)) return std::nullopt;
+    return image;
+}
+
+std::optional<std::string> RenderPng(TParser& parser, int width, int height) {
+    const std::optional<QImage> image = RenderImage(parser, width, height);
+    if (!image) return std::nullopt;
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
-    if (!image.save(&buffer, "PNG")) return std::nullopt;
+    if (!image->save(&buffer, "PNG")) return std::nullopt;
     return bytes.toStdString();
 }
 

@@ -1,6 +1,7 @@
 // Rendering of a construction as PNG, SVG or PDF: what Redraw shows on a drawing area of a given size.
 #pragma once
 
+#include <QImage>
 #include <optional>
 #include <string>
 #include <vector>
@@ -12,6 +13,8 @@ class TParser;
 // The resolution of the images: 96 dpi, so 9 pt are 12 device units.
 inline constexpr int kImageDpi = 96;
 inline constexpr int kImageDotsPerMeter = 3780;
+// The picture that RenderPng encodes.
+std::optional<QImage> RenderImage(TParser& parser, int width, int height);
 
 // Each redraws parser on a fresh white area of width x height device units and returns the file's
 // bytes; nullopt if Qt cannot produce it. The drawing state is restored afterwards.

@@ -178,13 +178,13 @@ void TMainForm::ShowConstructedPoint(const TPunkt& point) {
     if (line < 0) return;
     const QString where =
         QStringLiteral("Zeile %1: %2").arg(line + 1).arg(Cp1252ToQString(Document->Line(line)));
-    if (point.Name.empty())
+    if (point.GetName().empty())
         Panel1->setText(
             QString::fromUtf8("Dieser Hilfspunkt ist konstruiert und kann nicht gezogen werden (%1).")
                 .arg(where));
     else
         Panel1->setText(QString::fromUtf8("Punkt %1 ist konstruiert und kann nicht gezogen werden (%2).")
-                            .arg(Cp1252ToQString(point.Name), where));
+                            .arg(Cp1252ToQString(point.GetName()), where));
 }
 
 void TMainForm::ShowRejectedLine() {

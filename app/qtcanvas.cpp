@@ -2,7 +2,9 @@
 #include "app/qtcanvas.h"
 
 #include <QList>
+#include <QPaintEngine>
 #include <QPainterPath>
+#include <QTextLayout>
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -20,6 +22,9 @@ namespace {
 
 constexpr int kMaxPenWidth = 256;
 constexpr int kMaxFontPoints = 1000;
+// Bounds of the caches of fonts and of shaped texts per font.
+constexpr std::size_t kMaxCachedFonts = 4;
+constexpr std::size_t kMaxCachedTexts = 1024;
 
 int ClampCoordinate(int v) {
     return std::clamp(v, -kDeviceLimit, kDeviceLimit);
@@ -92,9 +97,14 @@ void QtCanvas::LineTo(int x, int y) {
         t0 >= t1)
         return;
 
-    QPen qpen = MakePen();
-    if (t0 > 0 && qpen.style() != Qt::SolidLine) qpen.setDashOffset(t0 * std::hypot(dx, dy) / width);
-    painter_->setPen(qpen);
+    const QPen& qpen = StrokePen();
+    if (t0 > 0 && qpen.style() != Qt::SolidLine) {
+        QPen shifted = qpen;
+        shifted.setDashOffset(t0 * std::hypot(dx, dy) / width);
+        painter_->setPen(shifted);
+    } else {
+        painter_->setPen(qpen);  // the same pen object again costs the painter one comparison
+    }
     if (t0 == 0 && t1 == 1) {  // exact: unclipped lines keep their integer end points
         painter_->drawLine(fromX, fromY, x, y);
     } else {
@@ -110,7 +120,7 @@ void QtCanvas::Arc(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y
     QPainterPath path;
     path.arcMoveTo(rect, arc->start);
     path.arcTo(rect, arc->start, arc->span);
-    painter_->setPen(MakePen());
+    painter_->setPen(StrokePen());
     painter_->setBrush(Qt::NoBrush);
     painter_->drawPath(path);
 }
@@ -125,7 +135,7 @@ void QtCanvas::Rectangle(const DeviceRect& rect) {
     if (r.isEmpty()) return;
     if (brush.style == BrushStyle::Solid) painter_->fillRect(r, ToQColor(brush.color));
     // The outline runs on the outermost pixels inside the rectangle, right and bottom exclusive.
-    painter_->setPen(MakePen());
+    painter_->setPen(StrokePen());
     painter_->setBrush(Qt::NoBrush);
     painter_->drawRect(QRectF(r.left(), r.top(), r.width() - 1, r.height() - 1));
 }
@@ -138,29 +148,48 @@ void QtCanvas::SetClipRect(const DeviceRect& rect) {
 void QtCanvas::TextOut(int x, int y, const std::string& text) {
     x = ClampCoordinate(x);
     y = ClampCoordinate(y);
-    const QString shown = ShownText(text);
-    const QFontMetrics& metrics = CurrentMetrics();
+    ShapedText& shaped = Shaped(text);
+    FontCache& f = *current_;
     if (brush.style == BrushStyle::Solid)
-        painter_->fillRect(QRect(x, y, metrics.horizontalAdvance(shown), metrics.height()),
-                           ToQColor(brush.color));
-    painter_->setFont(qfont_);
-    painter_->setPen(ToQColor(font.color));
-    painter_->drawText(QPoint(x, y + metrics.ascent()), shown);
+        painter_->fillRect(QRect(x, y, Width(shaped), f.metrics.height()), ToQColor(brush.color));
+    if (!textPenColor_ || *textPenColor_ != font.color) {
+        textPen_ = QPen(ToQColor(font.color));
+        textPenColor_ = font.color;
+    }
+    painter_->setPen(textPen_);
+    const QPoint baseline(x, y + f.metrics.ascent());
+    // A text drawn a second time (a point is drawn again with every figure on it) is shaped once more
+    // into glyphs that later draws reuse. Only raster devices: vector devices keep text as text.
+    if (++shaped.draws == 2 && IsRaster()) ShapeGlyphs(shaped, f);
+    if (!shaped.glyphs.isEmpty()) {
+        for (const QGlyphRun& run : shaped.glyphs)
+            painter_->drawGlyphRun(baseline, run);
+        return;
+    }
+    // Setting a font makes the painter resolve a copy of it, and vector devices write out every change;
+    // so the font is set only when the painter does not hold it from the last time.
+    if (fontSetId_ != f.id || !(painter_->font() == fontSet_)) {
+        painter_->setFont(f.qfont);
+        fontSet_ = painter_->font();
+        fontSetId_ = f.id;
+    }
+    painter_->drawText(baseline, shaped.shown);
 }
 
 int QtCanvas::TextWidth(const std::string& text) {
-    return CurrentMetrics().horizontalAdvance(ShownText(text));
+    return Width(Shaped(text));
 }
 
 int QtCanvas::TextHeight(const std::string&) {
-    return CurrentMetrics().height();
+    return CurrentFont().metrics.height();
 }
 
 int QtCanvas::TextAscent() {
-    return CurrentMetrics().ascent();
+    return CurrentFont().metrics.ascent();
 }
 
-QPen QtCanvas::MakePen() const {
+const QPen& QtCanvas::StrokePen() {
+    if (strokeKey_ && *strokeKey_ == pen) return strokePen_;
     const int width = std::clamp(pen.width, 1, kMaxPenWidth);
     QPen qpen(ToQColor(pen.color));
     qpen.setWidth(width);
@@ -176,27 +205,71 @@ QPen QtCanvas::MakePen() const {
             length /= width;
         qpen.setDashPattern(pattern);
     }
-    return qpen;
+    strokePen_ = qpen;
+    strokeKey_ = pen;
+    return strokePen_;
 }
 
-const QFont& QtCanvas::CurrentFont() {
-    if (!fontKey_ || fontKey_->name != font.name || fontKey_->size != font.size) {
-        // "Symbol" text arrives as Unicode Greek (SymbolFontText), so it needs a font with Greek letters,
-        // not a symbol-encoded one.
-        const bool standard = font.name == "Arial" || font.name == "Symbol";
-        qfont_ = QFont(standard ? QStringLiteral("Arial") : Cp1252ToQString(font.name));
-        const int points = std::clamp(font.size, 1, kMaxFontPoints);
-        const int dpi = painter_->device()->logicalDpiY();
-        qfont_.setPixelSize(std::max(1, static_cast<int>(std::lround(points * dpi / 72.0))));
-        metrics_.emplace(qfont_, painter_->device());
-        fontKey_ = font;
+QtCanvas::FontCache& QtCanvas::CurrentFont() {
+    const int dpi = painter_->device()->logicalDpiY();
+    const auto matches = [&](const FontCache& f) {
+        return f.key.name == font.name && f.key.size == font.size && f.dpi == dpi;
+    };
+    if (current_ != nullptr && matches(*current_)) return *current_;
+    for (const auto& f : fonts_) {
+        if (matches(*f)) {
+            current_ = f.get();
+            return *current_;
+        }
     }
-    return qfont_;
+    // "Symbol" text arrives as Unicode Greek (SymbolFontText), so it needs a font with Greek letters,
+    // not a symbol-encoded one.
+    const bool standard = font.name == "Arial" || font.name == "Symbol";
+    QFont qfont(standard ? QStringLiteral("Arial") : Cp1252ToQString(font.name));
+    const int points = std::clamp(font.size, 1, kMaxFontPoints);
+    qfont.setPixelSize(std::max(1, static_cast<int>(std::lround(points * dpi / 72.0))));
+    if (fonts_.size() >= kMaxCachedFonts) fonts_.erase(fonts_.begin());
+    fonts_.push_back(std::make_unique<FontCache>(
+        FontCache{++lastFontId_, font, dpi, qfont, QFontMetrics(qfont, painter_->device()), {}}));
+    current_ = fonts_.back().get();
+    return *current_;
 }
 
-const QFontMetrics& QtCanvas::CurrentMetrics() {
-    CurrentFont();
-    return *metrics_;
+QtCanvas::ShapedText& QtCanvas::Shaped(const std::string& text) {
+    FontCache& f = CurrentFont();
+    if (const auto found = f.texts.find(text); found != f.texts.end()) return found->second;
+    // Labels come back soon (a point is drawn again with every figure on it), rarely much later.
+    if (f.texts.size() >= kMaxCachedTexts) f.texts.clear();
+    ShapedText shaped;
+    shaped.shown = ShownText(text);
+    return f.texts.emplace(text, std::move(shaped)).first->second;
+}
+
+int QtCanvas::Width(ShapedText& shaped) {
+    if (!shaped.width) shaped.width = current_->metrics.horizontalAdvance(shaped.shown);
+    return *shaped.width;
+}
+
+bool QtCanvas::IsRaster() const {
+    const QPaintEngine* engine = painter_->paintEngine();
+    return engine != nullptr && engine->type() == QPaintEngine::Raster;
+}
+
+void QtCanvas::ShapeGlyphs(ShapedText& shaped, const FontCache& f) const {
+    if (shaped.shown.isEmpty()) return;
+    QTextLayout layout(shaped.shown, f.qfont, painter_->device());
+    layout.beginLayout();
+    const QTextLine line = layout.createLine();
+    layout.endLayout();
+    // Positions relative to the start of the baseline, where drawText puts the text.
+    const qreal ascent = line.ascent();
+    shaped.glyphs = layout.glyphRuns();
+    for (QGlyphRun& run : shaped.glyphs) {
+        QList<QPointF> positions = run.positions();
+        for (QPointF& p : positions)
+            p.ry() -= ascent;
+        run.setPositions(positions);
+    }
 }
 
 QString QtCanvas::ShownText(const std::string& text) const {

@@ -3,11 +3,17 @@
 
 #include <QFont>
 #include <QFontMetrics>
+#include <QGlyphRun>
+#include <QList>
 #include <QPainter>
+#include <QPen>
 #include <QString>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
+#include <vector>
 
 #include "drawing/canvas.h"
 
@@ -32,10 +38,33 @@ public:
     int TextAscent();
 
 private:
-    QPen MakePen() const;
-    // The Qt font for the canvas font, with the point size converted at the device's logical DPI.
-    const QFont& CurrentFont();
-    const QFontMetrics& CurrentMetrics();
+    // A text as it is shown in one font: the Qt string, its width once asked for, how often it was drawn
+    // and, from its second draw on raster devices, its glyphs shaped with their positions relative to
+    // the start of the baseline.
+    struct ShapedText {
+        QString shown;
+        std::optional<int> width;
+        int draws = 0;
+        QList<QGlyphRun> glyphs;
+    };
+    // A Qt font for one canvas font at one resolution, with its metrics and the texts shaped in it.
+    struct FontCache {
+        int id = 0;
+        Font key;
+        int dpi = 0;
+        QFont qfont;
+        QFontMetrics metrics;
+        std::unordered_map<std::string, ShapedText> texts;
+    };
+
+    // The Qt pen of the canvas pen, made again only when the canvas pen changed.
+    const QPen& StrokePen();
+    // The cache of the current canvas font on the current device.
+    FontCache& CurrentFont();
+    ShapedText& Shaped(const std::string& text);
+    int Width(ShapedText& shaped);
+    bool IsRaster() const;
+    void ShapeGlyphs(ShapedText& shaped, const FontCache& f) const;
     QString ShownText(const std::string& text) const;
 
     QPainter* painter_;  // not owned
@@ -43,10 +72,18 @@ private:
     int penX_ = 0;
     int penY_ = 0;
 
-    // The Qt font of the last canvas font used; rebuilt when font name or size change.
-    std::optional<Font> fontKey_;
-    QFont qfont_;
-    std::optional<QFontMetrics> metrics_;
+    std::optional<Pen> strokeKey_;
+    QPen strokePen_;
+    std::optional<TColor> textPenColor_;
+    QPen textPen_;
+    // A few fonts at most (labels use two); the current one is fonts_[current_].
+    std::vector<std::unique_ptr<FontCache>> fonts_;
+    FontCache* current_ = nullptr;
+    int lastFontId_ = 0;
+    // The painter's font right after this canvas last set the font of cache fontSetId_: while the painter
+    // still holds it, setting it again can be left out (a new page or image resets it).
+    QFont fontSet_;
+    int fontSetId_ = 0;
 };
 
 // Text in the "Symbol" font: Latin letters become the Greek letters at their places in the Adobe

@@ -118,8 +118,9 @@ void ReportText(Canvas& canvas, const std::string& text, const FigurePoint& at, 
     if (FigureSink* sink = canvas.Figures()) sink->Text(text, at, anchor, canvas.font, canvas.brush);
 }
 
-void SetLabelFont(Canvas& canvas, const char* name) {
-    canvas.font.name = name;
+void SetLabelFont(Canvas& canvas, std::string_view name) {
+    // Most labels keep the font of the one before; the name is copied only when it changes.
+    if (canvas.font.name != name) canvas.font.name = name;
     canvas.font.size = kLabelFontSize;
 }
 

@@ -34,10 +34,9 @@ void CheckLines(std::string_view bytes) {
     if (kept + breaks != text.size()) Fail("split lost or invented bytes");
     if (text.empty() != lines.empty()) Fail("empty text must give no lines and only it");
 
-    // Saving and loading again gives the same lines.
+    // Saving and loading again gives the same lines (and so saving those gives the same text again).
     const std::string joined = JoinConstructionLines(lines);
     if (SplitConstructionLines(joined) != lines) Fail("split(join(lines)) differs");
-    if (JoinConstructionLines(SplitConstructionLines(joined)) != joined) Fail("join is not stable");
     if (text.find('\r') == std::string_view::npos && text.find('\n') == std::string_view::npos &&
         !text.empty() && (lines.size() != 1 || lines[0] != text))
         Fail("a text without line ends is one line");
@@ -70,22 +69,31 @@ std::optional<std::size_t> CodePoints(std::string_view s) {
 }
 
 void CheckCp1252(std::string_view bytes) {
-    const std::string original(bytes);
     // Every byte string survives the round trip, one character per byte.
     const std::string utf8 = Cp1252ToUtf8(bytes);
     if (CodePoints(utf8) != bytes.size()) Fail("Cp1252ToUtf8 made invalid UTF-8 or lost characters");
-    if (Utf8ToCp1252(utf8) != original) Fail("UTF-8 round trip");
-    for (unsigned char c : bytes)
-        if (UnicodeToCp1252(Cp1252ToUnicode(c)) != static_cast<char>(c)) Fail("byte round trip");
+    if (Utf8ToCp1252(utf8) != bytes) Fail("UTF-8 round trip");
 
     // Arbitrary bytes read as UTF-8: never longer than the input; valid UTF-8 gives one byte per character.
     const std::string back = Utf8ToCp1252(bytes);
     if (back.size() > bytes.size()) Fail("Utf8ToCp1252 grew");
-    if (const auto count = CodePoints(original); count && back.size() != *count)
+    if (const auto count = CodePoints(bytes); count && back.size() != *count)
         Fail("Utf8ToCp1252 lost or invented characters of valid UTF-8");
 }
 
+// Every byte survives the round trip through its code point: a property of the tables, checked once.
+void CheckEveryByte() {
+    for (int c = 0; c < 256; ++c)
+        if (UnicodeToCp1252(Cp1252ToUnicode(static_cast<unsigned char>(c))) != static_cast<char>(c))
+            Fail("byte round trip");
+}
+
 }  // namespace
+
+extern "C" int LLVMFuzzerInitialize(int*, char***) {
+    CheckEveryByte();
+    return 0;
+}
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);

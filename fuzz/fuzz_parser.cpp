@@ -1,5 +1,6 @@
 // Feeds arbitrary command lines to the interpreter in the window's start state and checks, after every
-// line, that the construction and the world window stay finite and consistent.
+// line, that the construction and the world window stay finite and consistent. The checks after a line
+// look at what the line can have changed, so an input costs time in proportion to its lines.
 #include <algorithm>
 #include <cctype>
 #include <cmath>
@@ -9,6 +10,7 @@
 #include <cstdlib>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -55,12 +57,20 @@ constexpr char kToggleColorAndFit = '\x02';
 // Drawing areas the window can have: normal, a single pixel, minimised to nothing, a thin strip.
 constexpr DeviceRect kAreas[] = {{0, 0, 640, 480}, {0, 0, 1, 1}, {0, 0, 0, 0}, {0, 0, 3000, 20}};
 
-bool IsTurn(std::string_view line) {
-    constexpr std::string_view word = "DREHE ";
-    if (line.size() < word.size()) return false;
-    for (std::size_t i = 0; i < word.size(); ++i)
-        if (AsciiUpper(line[i]) != word[i]) return false;
-    return true;
+// The command word of a line as the interpreter reads it (ASCII upper case, ü and ö as UE and OE).
+std::string CommandWord(std::string_view line) {
+    std::string word;
+    for (char c : line) {
+        if (c == ' ' || c == '@') break;
+        const auto u = static_cast<unsigned char>(c);
+        if (u == 0xFC || u == 0xDC)
+            word += "UE";
+        else if (u == 0xF6 || u == 0xD6)
+            word += "OE";
+        else
+            word += AsciiUpper(c);
+    }
+    return word;
 }
 
 // A turn about the origin keeps every point's distance from it and from its neighbour in the list.
@@ -96,6 +106,54 @@ void CheckAll(const TParser& parser, std::string_view line) {
     if (!lookup.empty()) Fail(lookup.c_str(), line);
 }
 
+// The checks after a line, in time that does not grow with the construction: the window, the objects
+// the line made, and their names against a map of the first object of each name. Lines that change
+// objects made before (LOESCHE, DREHE, the axes and refit toggles) get every check over everything.
+class LineChecks {
+public:
+    explicit LineChecks(const TParser& parser) : parser_(parser) {}
+
+    void AfterLine(std::string_view line, int countBefore, bool changesEarlier) {
+        const std::string window = invariants::WindowReport();
+        if (!window.empty()) Fail(window.c_str(), line);
+        if (changesEarlier) {
+            CheckAll(parser_, line);
+            Rebuild();
+            return;
+        }
+        const std::string finite = invariants::ObjectsReport(parser_, countBefore);
+        if (!finite.empty()) Fail(finite.c_str(), line);
+        for (int i = countBefore; i < parser_.Objects.Count(); ++i)
+            Note(i);
+        for (int i = countBefore; i < parser_.Objects.Count(); ++i) {
+            const std::string& name = parser_.Objects.Item(i)->GetName();
+            if (name.size() > kMaxNameLength) Fail("name longer than 20 characters", line);
+            if (!name.empty() && parser_.Objects.FindByName(name) != parser_.Objects.Item(first_.at(name)))
+                Fail("FindByName misses the first object of a name", line);
+        }
+        if (parser_.Objects.Contains("") != nameless_) Fail("Contains(\"\") is wrong", line);
+    }
+
+private:
+    void Note(int i) {
+        const std::string& name = parser_.Objects.Item(i)->GetName();
+        if (name.empty())
+            nameless_ = true;
+        else
+            first_.emplace(name, i);  // an earlier object of the name stays first
+    }
+    void Rebuild() {
+        first_.clear();
+        nameless_ = false;
+        for (int i = 0; i < parser_.Objects.Count(); ++i)
+            Note(i);
+    }
+
+    const TParser& parser_;
+    std::unordered_map<std::string, int> first_;
+    bool nameless_ = false;
+};
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -112,6 +170,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     ConstructionDocument document(messages);
     TParser& parser = document.Parser();
 
+    LineChecks checks(parser);
     const std::string_view text(reinterpret_cast<const char*>(data), size);
     std::size_t start = 0;
     for (int n = 0; n < kMaxLines && start <= text.size(); ++n) {
@@ -120,15 +179,20 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const std::string_view line = text.substr(start, end - start);
         start = end + 1;
 
+        const int countBefore = parser.Objects.Count();
+        bool changesEarlier = true;
         if (line.size() == 1 && line[0] == kToggleAxes) {
             parser.Axes.Visible ? parser.HideAxes() : parser.ShowAxes();
         } else if (line.size() == 1 && line[0] == kToggleColorAndFit) {
+            // As the window does on a resize or the colour button: refit, which redraws.
             SetColorMode(!Drawing().ColorMode);
             parser.AutoScale();
         } else {
+            const std::string command = CommandWord(line);
+            const bool turn = command == "DREHE";
+            changesEarlier = turn || command == "LOESCHE";
             const int errorsBefore = messages.errors;
             std::vector<std::pair<double, double>> positions;
-            const bool turn = IsTurn(line);
             if (turn)
                 for (int i = 0; i < parser.Objects.Count(); ++i)
                     positions.emplace_back(parser.Objects.Item(i)->GetX(), parser.Objects.Item(i)->GetY());
@@ -138,10 +202,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             if (accepted != (messages.errors == errorsBefore))
                 Fail(accepted ? "accepted line showed an error" : "silent rejection", line);
         }
-        CheckAll(parser, line);
-        parser.AutoScale();
-        parser.Redraw();
-        CheckAll(parser, line);
+        checks.AfterLine(line, countBefore, changesEarlier);
     }
+    // The finished construction, refitted as the window shows it, gets every check once more.
+    parser.AutoScale();
+    CheckAll(parser, "(after the last line, refitted)");
     return 0;
 }

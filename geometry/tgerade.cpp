@@ -16,6 +16,6 @@ void TGerade::Draw() {
 }
 
 // Perpendiculars and parallels describe themselves with this text too.
-std::string TGerade::Describe() {
+std::string TGerade::Describe() const {
     return DescribeDirected("Gerade ");
 }

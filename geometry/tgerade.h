@@ -10,5 +10,5 @@ public:
 
     std::string_view KindName() const override;
     void Draw() override;
-    std::string Describe() override;
+    std::string Describe() const override;
 };

@@ -46,13 +46,12 @@ void TKreis::GetExtent(double& xmin, double& ymin, double& xmax, double& ymax) c
     ymax = M->GetY() + r;
 }
 
-std::string TKreis::Describe() {
+std::string TKreis::Describe() const {
     const double mx = M != nullptr ? M->GetX() : 0;
     const double my = M != nullptr ? M->GetY() : 0;
-    Description = "Kreis " + Name + ": Mittelpunkt (" + FormatFixed(mx, kNumberWidth, kNumberDecimals) + "/" +
-                  FormatFixed(my, kNumberWidth, kNumberDecimals) +
-                  ") Radius: " + FormatFixed(R, kNumberWidth, kNumberDecimals);
-    return Description;
+    return "Kreis " + Name + ": Mittelpunkt (" + FormatFixed(mx, kNumberWidth, kNumberDecimals) + "/" +
+           FormatFixed(my, kNumberWidth, kNumberDecimals) +
+           ") Radius: " + FormatFixed(R, kNumberWidth, kNumberDecimals);
 }
 
 bool TKreis::IsFinite() const {

@@ -14,7 +14,7 @@ public:
     std::string_view KindName() const override;
     void Draw() override;
     void GetExtent(double& xmin, double& ymin, double& xmax, double& ymax) const override;
-    std::string Describe() override;
+    std::string Describe() const override;
     bool IsFinite() const override;
     // StartPoint and EndPoint stay empty for a circle.
     virtual TPunkt* Center() const { return M; }

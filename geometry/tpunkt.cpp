@@ -7,6 +7,7 @@
 #include "drawing/drawstate.h"
 #include "drawing/primitives.h"
 #include "geometry/format.h"
+#include "geometry/tobjlist.h"
 
 namespace {
 // A point whose |x| is below this lies on the y axis for the rotation; its tiny x is dropped.
@@ -18,6 +19,7 @@ constexpr int kCoordinateDecimals = 2;
 }  // namespace
 
 void TPunkt::Init(std::string_view name, double x, double y) {
+    const TObjList::Change change(list_, *this);
     Name = std::string(name.substr(0, kMaxNameLength));
     X = x;
     Y = y;
@@ -25,8 +27,18 @@ void TPunkt::Init(std::string_view name, double x, double y) {
 }
 
 void TPunkt::Erase() {
+    const TObjList::Change change(list_, *this);
     Visible = false;
     Name.clear();
+}
+
+void TPunkt::ClearLabel() {
+    const TObjList::Change change(list_, *this);
+    Name.clear();
+}
+
+void TPunkt::MovedInList() {
+    if (list_ != nullptr) list_->ExtentsMoved();
 }
 
 std::string_view TPunkt::KindName() const {
@@ -35,6 +47,7 @@ std::string_view TPunkt::KindName() const {
 
 void TPunkt::Rotate(double angle) {
     RotateAboutOrigin(X, Y, angle);
+    MovedInList();
 }
 
 void TPunkt::DrawObject() {
@@ -59,11 +72,10 @@ void TPunkt::GetExtent(double& xmin, double& ymin, double& xmax, double& ymax) c
     ymin = ymax = Y;
 }
 
-std::string TPunkt::Describe() {
-    Description = "Punkt " + Name + " hat die Koordinaten (" +
-                  FormatFixed(X, kCoordinateWidth, kCoordinateDecimals) + "/" +
-                  FormatFixed(Y, kCoordinateWidth, kCoordinateDecimals) + ")";
-    return Description;
+std::string TPunkt::Describe() const {
+    return "Punkt " + Name + " hat die Koordinaten (" +
+           FormatFixed(X, kCoordinateWidth, kCoordinateDecimals) + "/" +
+           FormatFixed(Y, kCoordinateWidth, kCoordinateDecimals) + ")";
 }
 
 TPunkt* TPunkt::HitTest(double x, double y) {

@@ -14,7 +14,7 @@ void TStrahl::Draw() {
     DrawLabelAtMiddle();
 }
 
-std::string TStrahl::Describe() {
+std::string TStrahl::Describe() const {
     return DescribeDirected("Strahl ");
 }
 

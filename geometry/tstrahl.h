@@ -10,6 +10,6 @@ public:
 
     std::string_view KindName() const override;
     void Draw() override;
-    std::string Describe() override;
+    std::string Describe() const override;
     TPunkt* HitTest(double x, double y) override;  // never hits
 };

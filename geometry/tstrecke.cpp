@@ -70,28 +70,26 @@ void TStrecke::GetExtent(double& xmin, double& ymin, double& xmax, double& ymax)
     ymax = std::max(y1, y2);
 }
 
-std::string TStrecke::Describe() {
+std::string TStrecke::Describe() const {
     double x1, y1, x2, y2;
     GetEnds(x1, y1, x2, y2);
     double length = std::sqrt((x1 - x2) * (x1 - x2) + (y1 - y2) * (y1 - y2));
     if (!std::isfinite(length)) length = std::hypot(x1 - x2, y1 - y2);
     auto number = [](double v) { return FormatFixed(v, kNumberWidth, kLengthDecimals); };
-    Description = "Strecke " + Name + ": 1.Punkt (" + number(x1) + "/" + number(y1) + ")  2.Punkt (" +
-                  number(x2) + "/" + number(y2) +
-                  ")  L\xE4"
-                  "nge: " +
-                  number(length);
-    return Description;
+    return "Strecke " + Name + ": 1.Punkt (" + number(x1) + "/" + number(y1) + ")  2.Punkt (" + number(x2) +
+           "/" + number(y2) +
+           ")  L\xE4"
+           "nge: " +
+           number(length);
 }
 
-std::string TStrecke::DescribeDirected(std::string_view kindWord) {
+std::string TStrecke::DescribeDirected(std::string_view kindWord) const {
     double x1, y1, x2, y2;
     GetEnds(x1, y1, x2, y2);
-    Description = std::string(kindWord) + Name + ": Anfangspunkt (" +
-                  FormatFixed(x1, kNumberWidth, kLengthDecimals) + "/" +
-                  FormatFixed(y1, kNumberWidth, kLengthDecimals) + ") Winkel " +
-                  FormatFixed(DescribedDirection(x1, y1, x2, y2), kNumberWidth, kDirectionDecimals) + " grad";
-    return Description;
+    return std::string(kindWord) + Name + ": Anfangspunkt (" +
+           FormatFixed(x1, kNumberWidth, kLengthDecimals) + "/" +
+           FormatFixed(y1, kNumberWidth, kLengthDecimals) + ") Winkel " +
+           FormatFixed(DescribedDirection(x1, y1, x2, y2), kNumberWidth, kDirectionDecimals) + " grad";
 }
 
 TPunkt* TStrecke::HitTest(double, double) {

@@ -17,7 +17,7 @@ public:
     std::string_view KindName() const override;
     void Draw() override;
     void GetExtent(double& xmin, double& ymin, double& xmax, double& ymax) const override;
-    std::string Describe() override;
+    std::string Describe() const override;
     TPunkt* HitTest(double x, double y) override;  // never hits
     bool IsFinite() const override;
     virtual TPunkt* StartPoint() const { return P1; }
@@ -29,7 +29,7 @@ protected:
     // The coordinates of both defining points; false (and all 0) when one of them is missing.
     bool GetEnds(double& x1, double& y1, double& x2, double& y2) const;
     // "<kind>name: Anfangspunkt (x1/y1) Winkel a grad", the text of rays and lines.
-    std::string DescribeDirected(std::string_view kindWord);
+    std::string DescribeDirected(std::string_view kindWord) const;
 
     TPunkt* P1 = nullptr;  // not owned: a point of the object list (or the figure's own construction point)
     TPunkt* P2 = nullptr;

@@ -64,9 +64,8 @@ void TWinkel::Draw() {
     DrawAngleLabel(Name, vx, vy, arc.labelDirection);
 }
 
-std::string TWinkel::Describe() {
-    Description = "Winkel " + Name + ": " + FormatFixed(Value, kValueWidth, kValueDecimals) + " grad";
-    return Description;
+std::string TWinkel::Describe() const {
+    return "Winkel " + Name + ": " + FormatFixed(Value, kValueWidth, kValueDecimals) + " grad";
 }
 
 bool TWinkel::IsFinite() const {

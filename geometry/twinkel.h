@@ -23,7 +23,7 @@ public:
 
     std::string_view KindName() const override;
     void Draw() override;
-    std::string Describe() override;
+    std::string Describe() const override;
     bool IsFinite() const override;
 
 private:

@@ -41,7 +41,7 @@ TPunkt* TParser::ReadPoint(NameLength length, const Complaint& missing, const Co
 }
 
 bool TParser::RejectFloatFault() {
-    if (std::fetestexcept(FE_DIVBYZERO | FE_OVERFLOW | FE_INVALID) == 0) return false;
+    if (std::fetestexcept(kFloatFaults) == 0) return false;
     ReportFloatFault(false);
     return true;
 }

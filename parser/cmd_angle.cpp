@@ -1,5 +1,4 @@
 // WINKEL: lays off an angle against a first leg, or bisects an existing angle (HALB, HALBIERENDE).
-#include <cfenv>
 #include <cmath>
 #include <memory>
 #include <numbers>
@@ -71,7 +70,7 @@ void TParser::CmdWinkel() {
             return;
         }
         const auto& angle = dynamic_cast<const TWinkel&>(*found);
-        std::feclearexcept(FE_ALL_EXCEPT);
+        ClearFloatFaults();
         double x = 0, y = 0;
         AimOfNewLeg(*angle.GetLeg(), *angle.GetVertex(), angle.GetValue() / 2, x, y);
         if (RejectFloatFault()) return;
@@ -104,7 +103,7 @@ void TParser::CmdWinkel() {
     const double degrees = ReadNumber();
     if (Failed) return;
 
-    std::feclearexcept(FE_ALL_EXCEPT);
+    ClearFloatFaults();
     double x = 0, y = 0;
     AimOfNewLeg(*leg, *vertex, degrees, x, y);
     if (RejectFloatFault()) return;

@@ -1,5 +1,4 @@
 // SENKRECHTE, PARALLELE and KREIS: figures built on an existing straight figure or centre.
-#include <cfenv>
 #include <cmath>
 #include <memory>
 #include <string>
@@ -44,7 +43,7 @@ void TParser::CmdSenkrechte() {
     if (Failed) return;
     const TPunkt* const point = ReadPoint(NameLength::Cut10, 15, 4);
     if (Failed) return;
-    std::feclearexcept(FE_ALL_EXCEPT);
+    ClearFloatFaults();
     auto perpendicular = std::make_unique<TSenkrechte>(dynamic_cast<const TStrecke&>(*figure), *point, name);
     if (RejectFloatFault()) return;
     AddObject(std::move(perpendicular));
@@ -61,7 +60,7 @@ void TParser::CmdParallele() {
     if (!IsNumberChar(static_cast<unsigned char>(Ch))) {
         const TPunkt* const point = ReadPoint(NameLength::Cut10, 15, 4);
         if (Failed) return;
-        std::feclearexcept(FE_ALL_EXCEPT);
+        ClearFloatFaults();
         auto parallel = std::make_unique<TParallele>(base, *point, name);
         if (RejectFloatFault()) return;
         AddObject(std::move(parallel));
@@ -70,7 +69,7 @@ void TParser::CmdParallele() {
 
     const double distance = ReadNumber();
     if (Failed) return;
-    std::feclearexcept(FE_ALL_EXCEPT);
+    ClearFloatFaults();
     double x = 0, y = 0;
     ParallelPoint(base, distance, x, y);
     // The parallel keeps only the coordinates of its point, so it can be built and checked before the
@@ -122,7 +121,7 @@ void TParser::CmdKreis() {
             ShowError(20);
             return;
         }
-        std::feclearexcept(FE_ALL_EXCEPT);
+        ClearFloatFaults();
         radius = std::sqrt((x1 - x2) * (x1 - x2) + (y1 - y2) * (y1 - y2));
         if (RejectFloatFault()) return;
         if (!CheckFinite({radius})) return;

@@ -1,5 +1,4 @@
 // STRECKE, GERADE, STRAHL and MITTELPUNKT/MP: straight figures and midpoints built from points.
-#include <cfenv>
 #include <cmath>
 #include <memory>
 #include <string>
@@ -95,7 +94,7 @@ void TParser::CmdStrecke() {
         if (Failed) return;
         const TPunkt* const rayStart = ray->StartPoint();
         const TPunkt* const through = ray->EndPoint();
-        std::feclearexcept(FE_ALL_EXCEPT);
+        ClearFloatFaults();
         double x = 0, y = 0;
         PointOnRay(rayStart->GetX(), rayStart->GetY(), through->GetX(), through->GetY(), length, x, y);
         if (RejectFloatFault()) return;
@@ -156,7 +155,7 @@ void TParser::CmdMittelpunkt() {
         ShowError(29);  // a number without text: the box reads "Unbekannter Fehler!"
         return;
     }
-    std::feclearexcept(FE_ALL_EXCEPT);
+    ClearFloatFaults();
     const double x = from->GetX() + (to->GetX() - from->GetX()) / 2;
     const double y = from->GetY() + (to->GetY() - from->GetY()) / 2;
     if (RejectFloatFault()) return;

@@ -1,5 +1,6 @@
 // The reading routines of the interpreter: characters, the command word, names, numbers, error reports.
 #include <charconv>
+#include <cstdint>
 #include <iterator>
 #include <string>
 
@@ -47,11 +48,13 @@ void TParser::SkipBlanks() {
 }
 
 void TParser::BeginToken(LineToken::Kind kind) {
-    tokens_.push_back({kind, CharIndex(), CharIndex()});
+    // Positions never exceed the line's length, which is at most kMaxLineLength.
+    const auto here = static_cast<std::uint16_t>(CharIndex());
+    tokens_.push_back({kind, here, here});
 }
 
 void TParser::EndToken() {
-    tokens_.back().end = CharIndex();
+    tokens_.back().end = static_cast<std::uint16_t>(CharIndex());
 }
 
 void TParser::ReadCommand() {

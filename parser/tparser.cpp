@@ -34,7 +34,7 @@ bool TParser::Execute(std::string_view line) {
     charIndex_ = 0;
     Command = nullptr;
     tokens_.clear();
-    std::feclearexcept(FE_ALL_EXCEPT);
+    ClearFloatFaults();
 
     ReadCommand();
     if (Failed) {
@@ -45,6 +45,12 @@ bool TParser::Execute(std::string_view line) {
     }
     line_.clear();
     return !Failed;
+}
+
+void TParser::ClearFloatFaults() {
+    // Testing the flags is cheap, clearing them is not (it rewrites the whole floating-point
+    // environment), and most computations raise none of them.
+    if (std::fetestexcept(kFloatFaults) != 0) std::feclearexcept(kFloatFaults);
 }
 
 void TParser::ReportFloatFault(bool sawInfinity) {
@@ -83,8 +89,9 @@ bool TParser::AddObject(std::unique_ptr<TPunkt> object) {
 TPunkt* TParser::AddAuxiliaryPoint(double x, double y) {
     if (!CheckFinite({x, y})) return nullptr;
     auto point = std::make_unique<TPunkt>("", x, y);
+    // Erased before it joins, so that the list takes it in with the extent it keeps.
+    point->Erase();
     TPunkt* raw = point.get();
     Objects.Add(std::move(point));
-    raw->Erase();
     return raw;
 }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <bitset>
+#include <cfenv>
 #include <cstdint>
 #include <initializer_list>
 #include <memory>
@@ -17,24 +18,29 @@
 
 class TStrecke;
 
+// The floating-point faults that reject a line: division by zero, overflow, invalid operation.
+inline constexpr int kFloatFaults = FE_DIVBYZERO | FE_OVERFLOW | FE_INVALID;
+
 // Lines are read up to this many characters; the rest of a longer line is never looked at.
 inline constexpr std::size_t kMaxLineLength = 255;
 inline constexpr std::uint16_t kInitialColor = kStyleBlack;
 // Some commands read only this many characters of a name (the rest of the word is read and dropped).
 inline constexpr std::size_t kShortNameLength = 10;
 
-// Where in a line the interpreter read a word or a number: bytes [begin, end) of the line as given.
+// Where in a line the interpreter read a word or a number: bytes [begin, end) of the line as given. Small,
+// because the document keeps the tokens of every line: nothing past kMaxLineLength is read.
 struct LineToken {
-    enum class Kind {
+    enum class Kind : std::uint8_t {
         Command,  // the command word
         Word,     // a name, or a keyword read where a name may stand (SP, HALB, BEZ, colour words)
         Number,
     };
     Kind kind = Kind::Word;
-    std::size_t begin = 0;
-    std::size_t end = 0;
+    std::uint16_t begin = 0;
+    std::uint16_t end = 0;
     friend bool operator==(const LineToken&, const LineToken&) = default;
 };
+static_assert(kMaxLineLength <= UINT16_MAX, "token positions must hold every position a line is read to");
 
 class TParser {
 public:
@@ -102,7 +108,9 @@ private:
     bool CheckFinite(std::initializer_list<double> values);
     // Shows the message of the floating-point fault behind a non-finite result and fails the line.
     void ReportFloatFault(bool sawInfinity);
-    // After feclearexcept: true, with the fault's message shown, when the computation since then
+    // Clears the fault flags that RejectFloatFault and ReportFloatFault look at.
+    static void ClearFloatFaults();
+    // After ClearFloatFaults: true, with the fault's message shown, when the computation since then
     // divided by zero, overflowed or was invalid.
     bool RejectFloatFault();
     // SetColor with CurrentColor, Draw, append; refuses an object with non-finite geometry.

@@ -28,16 +28,16 @@ void TParser::FitAndRedraw() {
 
 void TParser::AutoScale() {
     if (AutoScaling && Objects.Count() > 0) {
-        // Starting from 0 keeps the origin inside the fitted window.
-        double xmin = 0, ymin = 0, xmax = 0, ymax = 0;
-        for (int i = 0; i < Objects.Count(); ++i) {
-            double exmin, eymin, exmax, eymax;
-            Objects.Item(i)->GetExtent(exmin, eymin, exmax, eymax);
-            if (exmin < xmin) xmin = exmin;
-            if (eymin < ymin) ymin = eymin;
-            if (exmax > xmax) xmax = exmax;
-            if (eymax > ymax) ymax = eymax;
-        }
+        // The bounds of every object: those of all but the first, kept by the list, and the first one's.
+        ExtentBounds all;
+        all.Include(Objects.ExtentOfAllButFirst());
+        all.Include(ExtentOf(*Objects.Item(0)));
+        const ExtentBox& e = all.Bounds();
+        // Starting from 0 keeps the origin inside the fitted window; NaN bounds (none) compare false.
+        const double xmin = e.xmin < 0 ? e.xmin : 0;
+        const double ymin = e.ymin < 0 ? e.ymin : 0;
+        const double xmax = e.xmax > 0 ? e.xmax : 0;
+        const double ymax = e.ymax > 0 ? e.ymax : 0;
         SetWorldWindow(xmin - 1, ymin - 1, xmax + 1, ymax + 1);
     }
     Redraw();
@@ -46,34 +46,18 @@ void TParser::AutoScale() {
 void TParser::ExtendToFit() {
     if (Objects.Count() == 0 || !AutoScaling) return;
     const DrawState& state = Drawing();
-    double xmin = state.XMin, ymin = state.YMin, xmax = state.XMax, ymax = state.YMax;
-    bool changed = false;
-    // The first object is not examined; touching an edge counts as leaving the window.
-    for (int i = 1; i < Objects.Count(); ++i) {
-        double exmin, eymin, exmax, eymax;
-        Objects.Item(i)->GetExtent(exmin, eymin, exmax, eymax);
-        if (exmin <= xmin) {
-            xmin = exmin;
-            changed = true;
-        }
-        if (eymin <= ymin) {
-            ymin = eymin;
-            changed = true;
-        }
-        if (exmax >= xmax) {
-            xmax = exmax;
-            changed = true;
-        }
-        if (eymax >= ymax) {
-            ymax = eymax;
-            changed = true;
-        }
-    }
-    if (changed) {
-        SetWorldWindow(xmin - 1, ymin - 1, xmax + 1, ymax + 1);
-        ClearCanvas();
-        Redraw();
-    }
+    // The first object is not examined; touching an edge counts as leaving the window. The bounds of the
+    // others are those a loop over them would reach, so comparing them once gives the loop's decision.
+    const ExtentBox& e = Objects.ExtentOfAllButFirst();
+    const bool left = e.xmin <= state.XMin;
+    const bool bottom = e.ymin <= state.YMin;
+    const bool right = e.xmax >= state.XMax;
+    const bool top = e.ymax >= state.YMax;
+    if (!(left || bottom || right || top)) return;
+    SetWorldWindow((left ? e.xmin : state.XMin) - 1, (bottom ? e.ymin : state.YMin) - 1,
+                   (right ? e.xmax : state.XMax) + 1, (top ? e.ymax : state.YMax) + 1);
+    ClearCanvas();
+    Redraw();
 }
 
 void TParser::ResetColor() {

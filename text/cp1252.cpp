@@ -1,6 +1,7 @@
 // Windows-1252 conversion with our own table for 0x80-0x9F, so the result never depends on ICU data.
 #include "text/cp1252.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 
@@ -13,6 +14,20 @@ constexpr std::array<char16_t, 32> kHighControls = {
     0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,  // 90-97
     0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,  // 98-9F
 };
+
+// The same table ordered by code point, for the way back.
+struct HighControl {
+    char32_t code;
+    unsigned char byte;
+};
+constexpr std::array<HighControl, 32> kHighControlsByCode = [] {
+    std::array<HighControl, 32> table{};
+    for (std::size_t i = 0; i < kHighControls.size(); ++i)
+        table[i] = {kHighControls[i], static_cast<unsigned char>(0x80 + i)};
+    std::sort(table.begin(), table.end(),
+              [](const HighControl& a, const HighControl& b) { return a.code < b.code; });
+    return table;
+}();
 
 constexpr char32_t kInvalid = 0xFFFFFFFF;
 
@@ -68,8 +83,11 @@ char32_t Cp1252ToUnicode(unsigned char byte) {
 
 char UnicodeToCp1252(char32_t code) {
     if (code < 0x80 || (code >= 0xA0 && code <= 0xFF)) return static_cast<char>(code);
-    for (std::size_t i = 0; i < kHighControls.size(); ++i)
-        if (kHighControls[i] == code) return static_cast<char>(0x80 + i);
+    // Every converted text character of a high code point comes here: a binary search, not a scan.
+    const auto found =
+        std::lower_bound(kHighControlsByCode.begin(), kHighControlsByCode.end(), code,
+                         [](const HighControl& entry, char32_t wanted) { return entry.code < wanted; });
+    if (found != kHighControlsByCode.end() && found->code == code) return static_cast<char>(found->byte);
     return '?';
 }
 

@@ -225,6 +225,78 @@ TEST_F(QtCanvasTest, SymbolFontLabelIsDrawnAsGreek) {
     EXPECT_GT(InkCount(), 5);
 }
 
+// Texts are drawn again from glyphs kept since an earlier draw, pens and fonts are set only when they
+// change; the pixels must be those of plain drawing with QPainter, also after the painter began anew on
+// another image (as the window's drawing area does on a resize).
+TEST(QtCanvasCaching, DrawsThePixelsOfPlainQPainterDrawing) {
+    const auto blank = [] {
+        QImage image(240, 120, QImage::Format_RGB32);
+        image.setDotsPerMeterX(3780);
+        image.setDotsPerMeterY(3780);
+        image.fill(Qt::white);
+        return image;
+    };
+    struct Label {
+        const char* font;
+        const char* text;  // Windows-1252
+        QString shown;
+    };
+    const Label labels[] = {
+        {"Arial", "P12", "P12"},
+        {"Arial", "AVATAR", "AVATAR"},  // kerning pairs
+        {"Symbol", "ab1", QString::fromUtf8("\u03b1\u03b21")},
+        {"Arial", "\xC4\xDF\x80\xE9", QString::fromUtf8("\u00c4\u00df\u20ac\u00e9")},
+        {"Arial", "x\x99y", QString::fromUtf8("x\u2122y")},
+    };
+    QImage viaCanvas = blank();
+    QImage plain = blank();
+    QPainter canvasPainter(&viaCanvas);
+    QPainter plainPainter(&plain);
+    plainPainter.setRenderHint(QPainter::TextAntialiasing, true);
+    QFont twelvePixels("Arial");
+    twelvePixels.setPixelSize(12);
+    plainPainter.setFont(twelvePixels);
+    const int ascent = QFontMetrics(twelvePixels, &plain).ascent();
+    {
+        QtCanvas canvas(&canvasPainter, {0, 0, 240, 120});
+        canvas.brush.style = BrushStyle::Clear;
+        for (int pass = 0; pass < 3; ++pass) {  // the same text drawn again, as overlapping labels are
+            for (std::size_t i = 0; i < std::size(labels); ++i) {
+                canvas.font = Font{labels[i].font, 9, kBlack};
+                const int x = 10 + 45 * static_cast<int>(i), y = 10 + 3 * pass;
+                canvas.TextOut(x, y, labels[i].text);
+                plainPainter.drawText(QPoint(x, y + ascent), labels[i].shown);
+                canvas.pen = Pen{kRed, PenStyle::Dash, 1};
+                canvas.MoveTo(x, 60 + pass);
+                canvas.LineTo(x + 40, 60 + pass);
+            }
+        }
+        canvasPainter.end();
+        plainPainter.end();
+        // Lines are compared through the first image only: they are the canvas's own rules.
+        EXPECT_TRUE(viaCanvas.copy(0, 0, 240, 50) == plain.copy(0, 0, 240, 50));
+
+        // A new image: the painter forgets font and pen, the canvas must set them again.
+        QImage second = blank();
+        QImage secondPlain = blank();
+        canvasPainter.begin(&second);
+        plainPainter.begin(&secondPlain);
+        plainPainter.setRenderHint(QPainter::TextAntialiasing, true);
+        plainPainter.setFont(twelvePixels);
+        canvas.font = Font{"Arial", 9, kBlack};
+        canvas.TextOut(20, 20, "P12");
+        canvas.TextOut(80, 20, "Q3");
+        plainPainter.drawText(QPoint(20, 20 + ascent), "P12");
+        plainPainter.drawText(QPoint(80, 20 + ascent), "Q3");
+        canvas.MoveTo(10, 80);
+        canvas.LineTo(200, 80);
+        canvasPainter.end();
+        plainPainter.end();
+        EXPECT_TRUE(second.copy(0, 0, 240, 50) == secondPlain.copy(0, 0, 240, 50));
+        EXPECT_EQ(second.pixel(10, 80), qRgb(255, 0, 0));
+    }
+}
+
 TEST(SymbolFontText, LatinLettersBecomeTheirSymbolEncodingGreek) {
     EXPECT_EQ(SymbolFontText("abgde"), QString::fromUtf8("αβγδε"));
     EXPECT_EQ(SymbolFontText("ABGDE"), QString::fromUtf8("ΑΒΓΔΕ"));

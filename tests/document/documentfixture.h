@@ -32,7 +32,7 @@ protected:
         std::vector<std::string> names;
         const TObjList& objects = document.Parser().Objects;
         for (int i = 0; i < objects.Count(); ++i)
-            names.push_back(objects.Item(i)->Name);
+            names.push_back(objects.Item(i)->GetName());
         return names;
     }
     int Count() const { return document.Parser().Objects.Count(); }
