@@ -6,6 +6,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLayout>
 #include <QLocale>
 #include <QPushButton>
 #include <QRadioButton>
@@ -60,6 +61,8 @@ TExportDialog::TExportDialog(QWidget* parent) : QDialog(parent) {
     auto* column = new QVBoxLayout(this);
     column->addWidget(Pages);
     column->addLayout(buttons);
+    // As large as its page, not resizable.
+    column->setSizeConstraint(QLayout::SetFixedSize);
 }
 
 QWidget* TExportDialog::CreatePngPage() {
@@ -144,23 +147,28 @@ void TExportDialog::Prepare(ExportFormat format, const QSize& screen, const Worl
     format_ = format;
     screen_ = screen;
     shown_ = shown;
+    QRadioButton* choice = nullptr;
     switch (format) {
         case ExportFormat::Png:
         case ExportFormat::Svg:
             Pages->setCurrentIndex(kPngPage);
             setWindowTitle(QStringLiteral("PNG-Bild exportieren"));
+            choice = PngTrueScaleBtn->isChecked() ? PngTrueScaleBtn : PngScreenBtn;
             break;
         case ExportFormat::Pdf:
             Pages->setCurrentIndex(kPdfPage);
             setWindowTitle(QStringLiteral("PDF-Dokument exportieren"));
+            choice = PdfTrueScaleBtn->isChecked() ? PdfTrueScaleBtn : PdfFitBtn;
             break;
         case ExportFormat::Tikz:
             Pages->setCurrentIndex(kTikzPage);
             setWindowTitle(QStringLiteral("TikZ für LaTeX exportieren"));
+            choice = TikzWidthBtn->isChecked() ? TikzWidthBtn : TikzNaturalBtn;
             break;
     }
     ShowPngSize();
-    adjustSize();
+    // The arrow keys choose at once, and Enter takes OK.
+    choice->setFocus();
 }
 
 ExportOptions TExportDialog::Options() const {
