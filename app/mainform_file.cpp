@@ -10,11 +10,18 @@
 #include "app/mainform.h"
 #include "app/paintbox.h"
 #include "app/qtext.h"
+#include "text/writeerror.h"
 
 namespace {
 
 std::string PathBytes(const QString& path) {
     return QFile::encodeName(path).toStdString();
+}
+
+// The message of a failed save, with the reason on a line of its own.
+QString CannotCreate(const QString& path, int error) {
+    return QStringLiteral("Cannot create file %1.\n%2")
+        .arg(path, QString::fromStdString(WriteErrorReason(error)));
 }
 
 }  // namespace
@@ -52,7 +59,7 @@ void TMainForm::OpenFile(const QString& path) {
 bool TMainForm::SaveConstruction() {
     if (Document->Untitled()) return SaveConstructionAs();
     if (Document->Save()) return true;
-    services_.ShowError(this, QStringLiteral("Cannot create file %1.").arg(FileName()));
+    services_.ShowError(this, CannotCreate(FileName(), Document->SaveError()));
     return false;
 }
 
@@ -61,7 +68,7 @@ bool TMainForm::SaveConstructionAs() {
     if (path.isEmpty()) return false;
     // Written beside the target and renamed over it: a failed save leaves the old file whole.
     if (!Document->SaveAs(PathBytes(path))) {
-        services_.ShowError(this, QStringLiteral("Cannot create file %1.").arg(path));
+        services_.ShowError(this, CannotCreate(path, Document->SaveError()));
         return false;
     }
     ShowFileName(path);
