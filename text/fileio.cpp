@@ -138,10 +138,12 @@ FileWriteResult ReplaceFile(const std::string& path, std::string_view bytes, Fil
     if (fd < 0) return {errno != 0 ? errno : EIO};
     int failure = WriteAll(fd, bytes);
     if (failure == 0 && exists && ::fchmod(fd, info.st_mode & 07777) != 0) failure = errno;
-    if (failure == 0 && sync == FileSync::Flush) failure = Step(WriteStep::Flush, [fd] { return ::fsync(fd); });
+    if (failure == 0 && sync == FileSync::Flush)
+        failure = Step(WriteStep::Flush, [fd] { return ::fsync(fd); });
     // A full disk may show only when the last blocks are written out at close.
     if (::close(fd) != 0 && failure == 0) failure = errno;
-    if (failure == 0) failure = Step(WriteStep::Rename, [&] { return ::rename(temporary.c_str(), target.c_str()); });
+    if (failure == 0)
+        failure = Step(WriteStep::Rename, [&] { return ::rename(temporary.c_str(), target.c_str()); });
     if (failure != 0) ::unlink(temporary.c_str());
     return {failure};
 }
