@@ -24,6 +24,8 @@ public:
     virtual Answer AskYesNoCancel(QWidget* parent, const QString& text) = 0;
     // Confirmation box with OK and Cancel; closing the box answers Cancel.
     virtual Answer AskOkCancel(QWidget* parent, const QString& text) = 0;
+    // Confirmation box with Yes and No; closing the box answers No.
+    virtual Answer AskYesNo(QWidget* parent, const QString& text) = 0;
     // File dialogs; an empty result means the user cancelled.
     virtual QString GetOpenFileName(QWidget* parent) = 0;
     virtual QString GetSaveFileName(QWidget* parent) = 0;

@@ -28,6 +28,7 @@
 #include "app/placement.h"
 #include "app/qtext.h"
 #include "document/commandhistory.h"
+#include "document/recovery.h"
 #include "drawing/drawstate.h"
 #include "drawing/transform.h"
 

@@ -12,6 +12,8 @@
 #include "document/settings.h"
 
 class GuiServices;
+class OrphanRecovery;
+class RecoveryFile;
 class GuiMessages;
 class QAction;
 class QLabel;
@@ -35,8 +37,8 @@ class TPaintBox;
 // The F1 completion of the command line: the first entry of the completion table that begins with
 // text (letters A-Z compared without case, at most 12 characters compared), or text unchanged.
 QString CompleteCommandWord(const QString& text);
-// The error box text of a file that could not be written.
-QString CannotCreateFileText(const QString& path);
+// The error box text of a file that could not be written, with the reason (an errno) below it.
+QString CannotCreateFileText(const QString& path, int error);
 
 class TMainForm : public QMainWindow {
     Q_OBJECT
@@ -77,6 +79,10 @@ public:
     bool ReplayStep();
     // Opens path as Open does after its dialog (the program's file argument).
     void OpenFile(const QString& path);
+    // The program's start once the window stands: offers to recover the construction of a run that did
+    // not end normally (recovery files in recoveryDirectory), else opens file unless it is empty; from
+    // then on every change is written to this window's own recovery file there.
+    void Start(const QString& file, const std::string& recoveryDirectory);
 
 public slots:
     void OkButtonClick();
@@ -133,6 +139,12 @@ private:
     void BeforeErrorBox();
     void UpdateEditActions();
 
+    // Crash recovery; defined with it.
+    // Asks about the orphans of directory, newest first; the one recovered, if any, still claimed.
+    std::unique_ptr<OrphanRecovery> OfferRecovery(const std::string& directory);
+    // Writes the construction to the recovery file; the first failure in a row is reported.
+    bool WriteRecovery();
+
     // Direct manipulation; defined with it.
     // The newest point under device point (x, y), visible ones first; nullptr if none.
     TPunkt* PointAt(int x, int y) const;
@@ -163,6 +175,8 @@ private:
     int chosenRow_ = -1;                           // the line whose number Alt+arrows change
     int chosenNumber_ = 0;
     std::unique_ptr<CommandHistory> history_;
+    std::unique_ptr<RecoveryFile> recovery_;  // none until Start
+    bool recoveryFaultShown_ = false;
     bool outerSizePending_ = true;  // the start size still has to make room for the frame
     QString hint_;                  // the last hint shown; descriptions and values do not change it
 

@@ -38,8 +38,9 @@ void TMainForm::FileExport() {
         return;
     }
     // Written beside the target and renamed over it: a failed export leaves an old file whole.
-    if (!ReplaceFileAtomically(QFile::encodeName(target.path).toStdString(), *bytes)) {
-        services_.ShowError(this, CannotCreateFileText(target.path));
+    if (const FileWriteResult written = ReplaceFile(QFile::encodeName(target.path).toStdString(), *bytes);
+        !written.Ok()) {
+        services_.ShowError(this, CannotCreateFileText(target.path, written.error));
         return;
     }
     Panel1->setText(QStringLiteral("Exportiert: %1").arg(QFileInfo(target.path).fileName()));

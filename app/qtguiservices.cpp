@@ -49,6 +49,12 @@ GuiServices::Answer QtGuiServices::AskOkCancel(QWidget* parent, const QString& t
                                           QMessageBox::Ok));
 }
 
+GuiServices::Answer QtGuiServices::AskYesNo(QWidget* parent, const QString& text) {
+    const Answer answer = ToAnswer(QMessageBox::question(
+        parent, kConfirmTitle, text, QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes));
+    return answer == Answer::Yes ? Answer::Yes : Answer::No;
+}
+
 QString QtGuiServices::GetOpenFileName(QWidget* parent) {
     return QFileDialog::getOpenFileName(parent, QStringLiteral("Öffnen"), QString(),
                                         QStringLiteral("Konstruktion (*.con);;Alle Dateien (*)"));

@@ -9,6 +9,7 @@ public:
     void ShowInformation(QWidget* parent, const QString& text) override;
     Answer AskYesNoCancel(QWidget* parent, const QString& text) override;
     Answer AskOkCancel(QWidget* parent, const QString& text) override;
+    Answer AskYesNo(QWidget* parent, const QString& text) override;
     QString GetOpenFileName(QWidget* parent) override;
     QString GetSaveFileName(QWidget* parent) override;
     QString GetExportFileName(QWidget* parent, const QString& suggestion, const QStringList& filters,

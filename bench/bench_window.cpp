@@ -29,6 +29,7 @@ public:
     void ShowInformation(QWidget*, const QString&) override {}
     Answer AskYesNoCancel(QWidget*, const QString&) override { return Answer::No; }
     Answer AskOkCancel(QWidget*, const QString&) override { return Answer::Cancel; }
+    Answer AskYesNo(QWidget*, const QString&) override { return Answer::No; }
     QString GetOpenFileName(QWidget*) override { return {}; }
     QString GetSaveFileName(QWidget*) override { return {}; }
     QString GetExportFileName(QWidget*, const QString&, const QStringList&, QString&) override { return {}; }

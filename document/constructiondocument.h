@@ -84,6 +84,11 @@ public:
     bool Save();
     // Remember path, then save there; afterwards no longer untitled.
     bool SaveAs(const std::string& path);
+    // The errno of the last Save or SaveAs that failed (see ReplaceFile), for the message.
+    int SaveError() const { return saveError_; }
+    // A construction brought back after a crash: these lines, file name and untitled flag, executed up
+    // to the first rejected line; modified, nothing to redo.
+    void Restore(std::vector<std::string> lines, std::string fileName, bool untitled);
 
     // A typed line: executed; when accepted, appended and modified, and nothing is left to redo.
     bool AppendTyped(std::string_view line);
@@ -144,6 +149,10 @@ public:
 
     // Called after every change of the lines or their states.
     void SetListener(std::function<void(const DocumentChange&)> listener) { listener_ = std::move(listener); }
+    // Called once at the end of every operation that changed the construction's lines or its file state
+    // (a typed line, undo, redo, the editor, a replaced token, a stepped number, the end of a live
+    // change, new, open, save, restore); not at each move of a live change.
+    void SetChangedListener(std::function<void()> listener) { changed_ = std::move(listener); }
 
 private:
     struct DocumentLine {
@@ -170,10 +179,13 @@ private:
     // Executes the whole construction again without boxes, going on after rejected lines, and redraws.
     void ExecuteLive();
 
+    // Writes the lines to the file name; not modified afterwards when it worked.
+    bool WriteFile();
     void SetLines(std::vector<std::string> lines);
     void ForgetHistory();
     void RebuildAndRedraw();
     void Notify(DocumentChange::Kind kind, int line = -1);
+    void Changed();
 
     DocumentMessages messages_;
     TParser parser_;
@@ -184,6 +196,7 @@ private:
     std::string fileName_;
     bool modified_ = false;
     bool untitled_ = true;
+    int saveError_ = 0;
 
     std::vector<RedoEntry> redo_;
     std::optional<LineEdit> lastEdit_;    // the token replacement the next Undo takes back, if any
@@ -192,4 +205,5 @@ private:
     bool marks_ = false;
 
     std::function<void(const DocumentChange&)> listener_;
+    std::function<void()> changed_;
 };

@@ -34,6 +34,7 @@ void ConstructionDocument::EndLiveEdit() {
     }
     // As after a typed line: the view widens where the construction now reaches its edge.
     parser_.ExtendToFit();
+    if (after != change.before) Changed();
 }
 
 void ConstructionDocument::CancelLiveEdit() {
@@ -45,6 +46,7 @@ void ConstructionDocument::CancelLiveEdit() {
     lines_[static_cast<std::size_t>(change.line)].text = change.before;
     Notify(DocumentChange::Kind::LineChanged, change.line);
     ExecuteLive();
+    Changed();
 }
 
 bool ConstructionDocument::StepNumber(int line, int token, int steps) {
@@ -70,6 +72,7 @@ bool ConstructionDocument::StepNumber(int line, int token, int steps) {
     modified_ = true;
     Notify(DocumentChange::Kind::LineChanged, line);
     ExecuteLive();
+    Changed();
     return true;
 }
 

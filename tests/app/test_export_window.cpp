@@ -251,7 +251,8 @@ TEST_F(ExportWindowTest, WriteFailureShowsTheMessageAndKeepsTheOldFile) {
     QDir().mkpath(dir.filePath("ordner.png"));
     Export(dir.filePath("ordner.png"), kPng);
     EXPECT_EQ(services.errors,
-              std::vector<QString>{"Cannot create file " + dir.filePath("ordner.png") + "."});
+              std::vector<QString>{"Cannot create file " + dir.filePath("ordner.png") + ".\n" +
+                                   QString::fromUtf8("Der Name gehört zu einem Verzeichnis.")});
     EXPECT_TRUE(QFileInfo(dir.filePath("ordner.png")).isDir());
 
     const QString locked = dir.filePath("gesperrt");
@@ -265,7 +266,9 @@ TEST_F(ExportWindowTest, WriteFailureShowsTheMessageAndKeepsTheOldFile) {
     if (!guard.Locked()) GTEST_SKIP() << "cannot make a directory read-only here";
     services.errors.clear();
     Export(old, kSvg);
-    EXPECT_EQ(services.errors, std::vector<QString>{"Cannot create file " + old + "."});
+    EXPECT_EQ(services.errors,
+              std::vector<QString>{"Cannot create file " + old + ".\n" +
+                                   QString::fromUtf8("Keine Berechtigung, dort zu schreiben.")});
     EXPECT_EQ(ReadAll(old), QByteArray("alt"));
 }
 

@@ -53,6 +53,7 @@ public:
     void ShowInformation(QWidget*, const QString& text) override { infos.append(text); }
     Answer AskYesNoCancel(QWidget*, const QString& text) override { return Next(text); }
     Answer AskOkCancel(QWidget*, const QString& text) override { return Next(text); }
+    Answer AskYesNo(QWidget*, const QString& text) override { return Next(text); }
     QString GetOpenFileName(QWidget*) override { return openName; }
     QString GetSaveFileName(QWidget*) override {
         ++saveDialogs;
@@ -498,7 +499,8 @@ TEST_F(MainFormTest, FailedSaveKeepsTheOldFile) {
     Type("PUNKT Z 5 5");
     services.saveName = target;
     form->FileSaveAs();
-    EXPECT_EQ(services.errors, QStringList{"Cannot create file " + target + "."});
+    EXPECT_EQ(services.errors, QStringList{"Cannot create file " + target + ".\n" +
+                                           U("Keine Berechtigung, dort zu schreiben.")});
     EXPECT_EQ(ReadAll(target), QByteArray("PUNKT A 0 0\r\n"));
     EXPECT_TRUE(form->Document->Modified());
     EXPECT_TRUE(form->Document->Untitled());
