@@ -26,6 +26,7 @@ class QMenu;
 class QSplitter;
 class QToolBar;
 class TAboutBox;
+class TBeschreibungForm;
 class TEditorForm;
 class TEinzelSchritt;
 class TOptionenDialog;
@@ -61,6 +62,7 @@ public:
     // Created on first use by their own code, with this window as parent.
     TEinzelSchritt* EinzelSchritt = nullptr;
     TOptionenDialog* OptionenDialog = nullptr;
+    TBeschreibungForm* Beschreibung = nullptr;  // the construction description window
 
     GuiServices& Services() { return services_; }
     void ShowToolbar(bool visible);
@@ -94,6 +96,7 @@ public slots:
     void HelpAbout();
     // Defined with the options dialog, the replay and printing.
     void OptionenClick();
+    void Konstruktionsbeschreibung1Click();
     void Einzelschritt1Click();
     void FilePrint();
     void GrafikinZwischenablage1Click();
@@ -171,6 +174,7 @@ private:
     QAction* clipboardAction_ = nullptr;
     QAction* redrawAction_ = nullptr;
     QAction* editorAction_ = nullptr;
+    QAction* descriptionAction_ = nullptr;
     QAction* axesAction_ = nullptr;
     QAction* colourAction_ = nullptr;
     QAction* optionsAction_ = nullptr;
