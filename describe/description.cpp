@@ -65,15 +65,8 @@ constexpr std::size_t kFull = kMaxNameLength;
 constexpr std::size_t kShort = kShortNameLength;
 
 const char* PolygonWord(std::size_t corners) {
-    static constexpr const char* kWords[] = {"Dreieck",
-                                             "Viereck",
-                                             "F\xFC"
-                                             "nfeck",
-                                             "Sechseck",
-                                             "Siebeneck",
-                                             "Achteck",
-                                             "Neuneck",
-                                             "Zehneck"};
+    static constexpr const char* kWords[] = {"Dreieck",   "Viereck", "F\xFCnfeck", "Sechseck",
+                                             "Siebeneck", "Achteck", "Neuneck",    "Zehneck"};
     if (corners >= 3 && corners <= 10) return kWords[corners - 3];
     return "Vieleck";
 }
