@@ -29,12 +29,15 @@ class TAboutBox;
 class TBeschreibungForm;
 class TEditorForm;
 class TEinzelSchritt;
+class TExportDialog;
 class TOptionenDialog;
 class TPaintBox;
 
 // The F1 completion of the command line: the first entry of the completion table that begins with
 // text (letters A-Z compared without case, at most 12 characters compared), or text unchanged.
 QString CompleteCommandWord(const QString& text);
+// The error box text of a file that could not be written.
+QString CannotCreateFileText(const QString& path);
 
 class TMainForm : public QMainWindow {
     Q_OBJECT
@@ -62,6 +65,7 @@ public:
     // Created on first use by their own code, with this window as parent.
     TEinzelSchritt* EinzelSchritt = nullptr;
     TOptionenDialog* OptionenDialog = nullptr;
+    TExportDialog* ExportDialog = nullptr;
     TBeschreibungForm* Beschreibung = nullptr;  // the construction description window
 
     GuiServices& Services() { return services_; }
@@ -100,6 +104,8 @@ public slots:
     void Einzelschritt1Click();
     void FilePrint();
     void GrafikinZwischenablage1Click();
+    // Defined with the export.
+    void FileExport();
 
 protected:
     bool event(QEvent* e) override;
@@ -167,6 +173,7 @@ private:
     QAction* openAction_ = nullptr;
     QAction* saveAction_ = nullptr;
     QAction* saveAsAction_ = nullptr;
+    QAction* exportAction_ = nullptr;
     QAction* printAction_ = nullptr;
     QAction* exitAction_ = nullptr;
     QAction* undoAction_ = nullptr;

@@ -35,7 +35,7 @@ std::string_view TokenText(std::string_view text, const LineToken& token) {
 // The words and numbers of one line after its command word.
 class Arguments {
 public:
-    Arguments(std::string_view text, const std::vector<LineToken>& tokens) {
+    Arguments(std::string_view text, const TokenList& tokens) {
         for (const LineToken& token : tokens) {
             if (token.kind == LineToken::Kind::Command) continue;
             words_.push_back({token.kind, std::string(TokenText(text, token))});
