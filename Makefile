@@ -39,7 +39,7 @@ test-asan: deps
 	@ctest --test-dir $(ASAN_DIR) --output-on-failure -j $(JOBS) -E format_check
 
 format:
-	@find drawing geometry intersect parser text document export batch app tests bench fuzz -name '*.cpp' -o -name '*.h' 2>/dev/null \
+	@find drawing geometry intersect parser text document describe export batch app tests bench fuzz -name '*.cpp' -o -name '*.h' 2>/dev/null \
 		| xargs clang-format -i
 
 # The libFuzzer targets need clang; they live in their own build directory.

@@ -20,6 +20,7 @@
 #include "app/aboutbox.h"
 #include "app/commandlistdelegate.h"
 #include "app/commandlistmodel.h"
+#include "app/descriptionwindow.h"
 #include "app/editorform.h"
 #include "app/guimessages.h"
 #include "app/guiservices.h"
@@ -240,6 +241,8 @@ void TMainForm::CreateActions() {
     editorAction_ = make("&Editor", "Konstruktionseditor aufrufen", &TMainForm::Editor1Click);
     editorAction_->setToolTip(QStringLiteral("Editor"));
     editorAction_->setIcon(MakeToolIcon(ToolIcon::Editor));
+    descriptionAction_ = make("Konstruktions&beschreibung", "Konstruktionsbeschreibung anzeigen",
+                              &TMainForm::Konstruktionsbeschreibung1Click);
     axesAction_ = make("&Achsenkreuz", "Achsenkreuz ein- oder ausblenden", &TMainForm::Achsenkreuz1Click);
     axesAction_->setCheckable(true);
     axesAction_->setToolTip(QStringLiteral("Koordinatensystem"));
@@ -285,6 +288,7 @@ void TMainForm::CreateMenu() {
     construction->addAction(EinzelschrittAction);
     construction->addAction(redrawAction_);
     construction->addAction(editorAction_);
+    construction->addAction(descriptionAction_);
     construction->addSeparator();
     construction->addAction(axesAction_);
     construction->addAction(colourAction_);
@@ -365,6 +369,7 @@ void TMainForm::FormCreate() {
     ListBox->setModel(listModel_.get());
     Document->SetListener([this](const DocumentChange& change) {
         listModel_->DocumentChanged(change);
+        if (Beschreibung != nullptr) Beschreibung->DocumentChanged();
         UpdateEditActions();
     });
     history_ = std::make_unique<CommandHistory>();

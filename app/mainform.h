@@ -28,6 +28,7 @@ class QMenu;
 class QSplitter;
 class QToolBar;
 class TAboutBox;
+class TBeschreibungForm;
 class TEditorForm;
 class TEinzelSchritt;
 class TExportDialog;
@@ -67,6 +68,7 @@ public:
     TEinzelSchritt* EinzelSchritt = nullptr;
     TOptionenDialog* OptionenDialog = nullptr;
     TExportDialog* ExportDialog = nullptr;
+    TBeschreibungForm* Beschreibung = nullptr;  // the construction description window
 
     GuiServices& Services() { return services_; }
     void ShowToolbar(bool visible);
@@ -104,6 +106,7 @@ public slots:
     void HelpAbout();
     // Defined with the options dialog, the replay and printing.
     void OptionenClick();
+    void Konstruktionsbeschreibung1Click();
     void Einzelschritt1Click();
     void FilePrint();
     void GrafikinZwischenablage1Click();
@@ -192,6 +195,7 @@ private:
     QAction* clipboardAction_ = nullptr;
     QAction* redrawAction_ = nullptr;
     QAction* editorAction_ = nullptr;
+    QAction* descriptionAction_ = nullptr;
     QAction* axesAction_ = nullptr;
     QAction* colourAction_ = nullptr;
     QAction* optionsAction_ = nullptr;

@@ -11,6 +11,7 @@
 #include "app/mainform.h"
 #include "app/paintbox.h"
 #include "app/printing.h"
+#include "describe/description.h"
 #include "drawing/drawstate.h"
 #include "parser/tparser.h"
 
@@ -26,6 +27,7 @@ void TMainForm::FilePrint() {
     source.parser = &Document->Parser();
     source.options = Options;
     source.lines = Document->Lines();
+    if (Options.PrintDescription) source.description = DescribeConstruction(*Document);
     // The dialog's copies become separate jobs of one copy each; into a file, pages of one job.
     const int copies = printer.copyCount();
     PrinterTarget target(printer);

@@ -250,6 +250,9 @@ QWidget* TOptionenDialog::CreatePrintPage() {
     printoutLayout->addWidget(RBfarbig, 1, 0);
     printoutLayout->addWidget(CBRahmen, 0, 1);
     printoutLayout->addWidget(Listing, 1, 1);
+    CBBeschreibung = MakeButton<QCheckBox>(QStringLiteral("Konstruktionsbeschreibung drucken"),
+                                           "CBBeschreibung", printout);
+    printoutLayout->addWidget(CBBeschreibung, 2, 0, 1, 2);
     layout->addWidget(printout);
 
     auto* scaling = new QGroupBox(QStringLiteral("Skalierung"), group);
@@ -299,6 +302,7 @@ void TOptionenDialog::FormShow() {
     CBdoppelt->setChecked(options.PrintDoubleWidth);
     CBRahmen->setChecked(options.PrintFrame);
     Listing->setChecked(options.PrintCommandList);
+    CBBeschreibung->setChecked(options.PrintDescription);
     (parser.AutoScaling ? AutoSkalBtn : FixedSkalBtn)->setChecked(true);
     const DrawState& state = Drawing();
     xmin->setText(FormatBound(state.XMin));
@@ -375,6 +379,7 @@ void TOptionenDialog::ApplyOnOk() {
     options.PrintColour = RBfarbig->isChecked();
     options.PrintDoubleWidth = CBdoppelt->isChecked();
     options.PrintCommandList = Listing->isChecked();
+    options.PrintDescription = CBBeschreibung->isChecked();
     options.PrintFrame = CBRahmen->isChecked();
     parser.AutoScaling = AutoSkalBtn->isChecked();
 

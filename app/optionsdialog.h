@@ -73,6 +73,7 @@ public:
     QRadioButton* RBfarbig = nullptr;
     QCheckBox* CBRahmen = nullptr;
     QCheckBox* Listing = nullptr;
+    QCheckBox* CBBeschreibung = nullptr;  // the construction description below the drawing
     QRadioButton* RBauto = nullptr;
     QRadioButton* RBmasstab = nullptr;
     QCheckBox* CBdoppelt = nullptr;

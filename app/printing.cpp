@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "app/printdescription.h"
 #include "app/qtcanvas.h"
 #include "drawing/drawstate.h"
 #include "drawing/transform.h"
@@ -105,9 +106,13 @@ bool PrintPage(Canvas& page, int width, int height, const PrintSource& source, c
         if (source.parser->Axes.Visible) source.parser->Axes.Draw();
         source.parser->Objects.PrintAll();
     }
-    if (source.options.PrintCommandList && !source.lines.empty())
-        return PrintCommandList(page, width, height, source.lines, nextPage);
-    return true;
+    const bool listed = source.options.PrintCommandList && !source.lines.empty();
+    if (listed && !PrintCommandList(page, width, height, source.lines, nextPage)) return false;
+    if (!source.options.PrintDescription || source.description.empty()) return true;
+    // The command list's columns fill the lower half; the description then begins a page of its own.
+    if (listed && (!nextPage || !nextPage())) return false;
+    const int top = listed ? kListTopGap : height / 2 + kListTopGap;
+    return PrintDescription(page, width, height, top, source.description, nextPage);
 }
 
 int PrintCopies(PrintTarget& target, int copies, const PrintSource& source) {

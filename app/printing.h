@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "describe/sentence.h"
 #include "document/settings.h"
 #include "drawing/canvas.h"
 #include "drawing/drawstate.h"
@@ -27,6 +28,7 @@ inline const QString kPrintJobTitle = QStringLiteral("Lineato Druckauftrag");
 struct PrintSource {
     TParser* parser = nullptr;  // not owned
     std::vector<std::string> lines;
+    std::vector<DescriptionSentence> description;  // printed when options.PrintDescription
     Settings options;
 };
 
@@ -35,9 +37,10 @@ using PageTurner = std::function<bool()>;
 
 // Draws one copy on page, a canvas addressed in 0.1 mm from the top-left of the printable area; width
 // and height are the printable area in those units. A command list too long for the page continues
-// on the pages nextPage turns to; false when it could not turn a page and the rest of the list is
-// left out. Leaves the drawing state pointing at page with the print transform and pens: the caller
-// restores the screen's state (ScreenDrawingRestorer).
+// on the pages nextPage turns to; the description follows below the drawing, or on a page of its own
+// after a command list. False when it could not turn a page and the rest is left out. Leaves the drawing
+// state pointing at page with the print transform and pens: the caller restores the screen's state
+// (ScreenDrawingRestorer).
 bool PrintPage(Canvas& page, int width, int height, const PrintSource& source,
                const PageTurner& nextPage = {});
 

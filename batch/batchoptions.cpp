@@ -4,13 +4,15 @@
 #include <charconv>
 
 const char* const kBatchSynopsis =
-    "usage: lineato-batch [--size WxH] [--dump] [--png F] [--svg F] [--pdf F] [--tikz F] [--tikz-width W] "
+    "usage: lineato-batch [--size WxH] [--dump] [--describe] [--png F] [--svg F] [--pdf F] [--tikz F] "
+    "[--tikz-width W] "
     "[--axes] [--mono] [--keep-going] FILE\n";
 
 const char* const kBatchOptionList =
     "  FILE            construction file (.con); - reads standard input\n"
     "  --size WxH      drawing area in pixels, each 1..10000 (default 640x480)\n"
     "  --dump          print every object and the world window as JSON lines\n"
+    "  --describe      print the construction description (German, UTF-8)\n"
     "  --png F         write the drawing as PNG image F\n"
     "  --svg F         write the drawing as SVG file F, one group per object\n"
     "  --pdf F         write the drawing as PDF file F\n"
@@ -68,6 +70,8 @@ std::optional<BatchOptions> ParseBatchArguments(const std::vector<std::string>& 
             optionsEnded = true;
         } else if (arg == "--dump") {
             options.dump = true;
+        } else if (arg == "--describe") {
+            options.describe = true;
         } else if (arg == "--axes") {
             options.axes = true;
         } else if (arg == "--mono") {

@@ -13,6 +13,7 @@ struct BatchOptions {
     int width = 640;  // drawing area in device units
     int height = 480;
     bool dump = false;
+    bool describe = false;  // print the construction description
     bool axes = false;
     bool mono = false;
     bool keepGoing = false;

@@ -6,6 +6,7 @@
 
 #include "batch/batchdump.h"
 #include "batch/batchmessages.h"
+#include "describe/description.h"
 #include "document/constructiondocument.h"
 #include "drawing/drawstate.h"
 #include "drawing/nullcanvas.h"
@@ -54,6 +55,7 @@ int RunBatch(const BatchOptions& options, std::string_view fileBytes, std::ostre
         !document.Load(fileBytes, options.keepGoing ? RebuildMode::KeepGoing : RebuildMode::StopAtRejected);
 
     if (options.dump) WriteDump(out, parser);
+    if (options.describe) out << DescriptionUtf8(DescribeConstruction(document));
     out.flush();
 
     bool written = true;

@@ -1,4 +1,4 @@
-// Loading and saving the nine options of the settings file.
+// Loading and saving the ten options of the settings file.
 #include "document/settings.h"
 
 #include <sys/stat.h>
@@ -32,6 +32,7 @@ constexpr BoolKey kKeys[] = {
     {"Drucker", "DoppelteStrichst\xE4rke", &Settings::PrintDoubleWidth, false},
     {"Drucker", "Befehlsliste", &Settings::PrintCommandList, false},
     {"Drucker", "Rahmen", &Settings::PrintFrame, false},
+    {"Drucker", "Beschreibung", &Settings::PrintDescription, false},
 };
 
 // A whole text as a 32-bit integer: decimal with an optional sign, or hexadecimal after "0x"/"0X" when

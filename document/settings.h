@@ -13,14 +13,15 @@ struct Settings {
     bool PrintDoubleWidth = false;   // [Drucker] DoppelteStrichstärke
     bool PrintCommandList = false;   // [Drucker] Befehlsliste
     bool PrintFrame = true;          // [Drucker] Rahmen
+    bool PrintDescription = false;   // [Drucker] Beschreibung
 
     bool operator==(const Settings&) const = default;
 };
 
-// Reads the nine keys; a missing or unreadable file, section, key or value gives the defaults above.
+// Reads the ten keys; a missing or unreadable file, section, key or value gives the defaults above.
 Settings LoadSettings(const std::string& path);
 
-// Writes the nine keys in their order, keeping every other line of the file. The new text replaces
+// Writes the ten keys in their order, keeping every other line of the file. The new text replaces
 // the old file whole or not at all; false when it could not be written, and the old file is intact.
 bool SaveSettings(const std::string& path, const Settings& settings);
 

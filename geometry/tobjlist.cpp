@@ -59,6 +59,10 @@ TPunkt* TObjList::FindByName(std::string_view name) const {
     return first < 0 ? nullptr : items_[static_cast<std::size_t>(first)].get();
 }
 
+int TObjList::IndexOf(const TPunkt* object) const {
+    return object != nullptr && object->list_ == this ? object->listIndex_ : -1;
+}
+
 void TObjList::FreeAll() {
     // Oldest first, as the figures were built; no destructor looks at other elements.
     for (auto& object : items_)

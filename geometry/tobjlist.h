@@ -34,6 +34,8 @@ public:
     TPunkt* FindAt(int px, int py) const;
     // The oldest element of that exact name; nullptr if none.
     TPunkt* FindByName(std::string_view name) const;
+    // The place of object in this list; -1 when it is not in it.
+    int IndexOf(const TPunkt* object) const;
     void FreeAll();
 
     // The bounds of the extents of the elements at index 1 and later, exactly as a loop over them would

@@ -8,8 +8,8 @@
 #include "geometry/tstrahl.h"
 #include "geometry/tstrecke.h"
 #include "geometry/twinkel.h"
+#include "parser/commandwords.h"
 #include "parser/tparser.h"
-#include "text/asciicase.h"
 
 namespace {
 
@@ -49,8 +49,7 @@ void TParser::CmdWinkel() {
     std::string firstWord;
     ReadOptionalName(firstWord);
     if (Failed) return;
-    const std::string keyword = UpperAscii(firstWord);
-    const bool bisector = keyword == "HALB" || keyword == "HALBIERENDE";
+    const bool bisector = IsBisectorKeyword(firstWord);
 
     if (bisector) {
         const std::string rayName = ReadNameCut10();

@@ -7,6 +7,7 @@
 #include "drawing/pens.h"
 #include "geometry/tpunkt.h"
 #include "geometry/tstrecke.h"
+#include "parser/commandwords.h"
 #include "parser/tparser.h"
 #include "text/asciicase.h"
 
@@ -43,8 +44,7 @@ void TParser::CmdLoesche() {
     ReadOptionalName(word);
     if (Failed) return;
 
-    const std::string form = UpperAscii(word);
-    const bool labelsOnly = form == "BEZEICHNER" || form == "BEZ" || form == "BEZEICHNUNG";
+    const bool labelsOnly = IsLabelKeyword(word);
     TPunkt* target;
     if (labelsOnly) {
         const std::string name = ReadName();

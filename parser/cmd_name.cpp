@@ -9,8 +9,8 @@
 #include "geometry/tstrecke.h"
 #include "geometry/twinkel.h"
 #include "intersect/intersect.h"
+#include "parser/commandwords.h"
 #include "parser/tparser.h"
-#include "text/asciicase.h"
 
 namespace {
 
@@ -189,10 +189,9 @@ void TParser::CmdBezeichne() {
     std::string keyword;
     ReadOptionalName(keyword);
     if (Failed) return;
-    const std::string form = UpperAscii(keyword);
-    if (form == "SCHNITTPUNKT" || form == "SP")
+    if (IsIntersectionKeyword(keyword))
         nameIntersection();
-    else if (form == "WINKEL")
+    else if (IsAngleKeyword(keyword))
         nameAngle();
     else
         ShowErrorText(kUnknownFormText);

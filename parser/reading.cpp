@@ -2,8 +2,10 @@
 #include <charconv>
 #include <cstdint>
 #include <iterator>
+#include <optional>
 #include <string>
 
+#include "parser/commandwords.h"
 #include "parser/errortexts.h"
 #include "parser/tparser.h"
 #include "text/asciicase.h"
@@ -58,30 +60,13 @@ void TParser::EndToken() {
 }
 
 void TParser::ReadCommand() {
-    // The command words and their handlers; the short forms share the handler of the long ones.
-    struct CommandEntry {
-        std::string_view word;
-        void (TParser::*handler)();
-    };
-    static constexpr CommandEntry kCommands[] = {
-        {"PUNKT", &TParser::CmdPunkt},
-        {"STRECKE", &TParser::CmdStrecke},
-        {"KREIS", &TParser::CmdKreis},
-        {"POLYGON", &TParser::CmdPolygon},
-        {"POLY", &TParser::CmdPolygon},
-        {"LOESCHE", &TParser::CmdLoesche},
-        {"MITTELPUNKT", &TParser::CmdMittelpunkt},
-        {"MP", &TParser::CmdMittelpunkt},
-        {"WINKEL", &TParser::CmdWinkel},
-        {"PARALLELE", &TParser::CmdParallele},
-        {"GERADE", &TParser::CmdGerade},
-        {"SENKRECHTE", &TParser::CmdSenkrechte},
-        {"BEZEICHNE", &TParser::CmdBezeichne},
-        {"BEZ", &TParser::CmdBezeichne},
-        {"DREHE", &TParser::CmdDrehe},
-        {"STRAHL", &TParser::CmdStrahl},
-        {"WERT", &TParser::CmdWert},
-        {"FARBE", &TParser::CmdFarbe},
+    // The handlers by command; the short forms share the handler of the long ones.
+    using Handler = void (TParser::*)();
+    static constexpr Handler kHandlers[kCommandCount] = {
+        &TParser::CmdPunkt,   &TParser::CmdStrecke,     &TParser::CmdKreis,     &TParser::CmdPolygon,
+        &TParser::CmdLoesche, &TParser::CmdMittelpunkt, &TParser::CmdWinkel,    &TParser::CmdParallele,
+        &TParser::CmdGerade,  &TParser::CmdSenkrechte,  &TParser::CmdBezeichne, &TParser::CmdDrehe,
+        &TParser::CmdStrahl,  &TParser::CmdWert,        &TParser::CmdFarbe,
     };
 
     NextChar();
@@ -90,24 +75,14 @@ void TParser::ReadCommand() {
         return;
     }
     BeginToken(LineToken::Kind::Command);
-    std::string word;
-    while (Ch != ' ' && Ch != kEndOfLine) {
-        const auto c = static_cast<unsigned char>(Ch);
-        if (c == 0xFC || c == 0xDC) {  // ü, Ü
-            word += "UE";
-        } else if (c == 0xF6 || c == 0xD6) {  // ö, Ö
-            word += "OE";
-        } else {
-            word += AsciiUpper(Ch);
-        }
+    const std::size_t begin = CharIndex();
+    while (Ch != ' ' && Ch != kEndOfLine)
         NextChar();
-    }
     EndToken();
-    for (const CommandEntry& entry : kCommands) {
-        if (entry.word == word) {
-            Command = entry.handler;
-            return;
-        }
+    const std::string_view typed = std::string_view(line_).substr(begin, CharIndex() - begin);
+    if (const std::optional<CommandId> command = FindCommand(typed)) {
+        Command = kHandlers[static_cast<int>(*command)];
+        return;
     }
     Failed = true;  // Execute reports "Kein Befehl!"
 }

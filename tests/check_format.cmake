@@ -6,6 +6,7 @@ file(GLOB_RECURSE sources
      ${SOURCE_DIR}/parser/*.cpp ${SOURCE_DIR}/parser/*.h
      ${SOURCE_DIR}/text/*.cpp ${SOURCE_DIR}/text/*.h
      ${SOURCE_DIR}/document/*.cpp ${SOURCE_DIR}/document/*.h
+     ${SOURCE_DIR}/describe/*.cpp ${SOURCE_DIR}/describe/*.h
      ${SOURCE_DIR}/export/*.cpp ${SOURCE_DIR}/export/*.h
      ${SOURCE_DIR}/batch/*.cpp ${SOURCE_DIR}/batch/*.h
      ${SOURCE_DIR}/app/*.cpp ${SOURCE_DIR}/app/*.h

@@ -228,6 +228,7 @@ TEST_F(OptionsDialogTest, PrintChoicesTakeEffectOnlyWithOk) {
     dialog->RBmasstab->click();
     dialog->CBdoppelt->click();
     dialog->Listing->click();
+    dialog->CBBeschreibung->click();
     dialog->CBRahmen->click();
     EXPECT_EQ(window->settings, before);
     Cancel();
@@ -239,11 +240,12 @@ TEST_F(OptionsDialogTest, PrintChoicesTakeEffectOnlyWithOk) {
     dialog->RBmasstab->click();
     dialog->CBdoppelt->click();
     dialog->Listing->click();
+    dialog->CBBeschreibung->click();
     dialog->CBRahmen->click();
     Ok();
     Settings expected = before;
     expected.PrintColour = expected.PrintFixedScale = expected.PrintDoubleWidth = true;
-    expected.PrintCommandList = true;
+    expected.PrintCommandList = expected.PrintDescription = true;
     expected.PrintFrame = false;
     EXPECT_EQ(window->settings, expected);
 }

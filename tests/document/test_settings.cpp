@@ -44,7 +44,7 @@ protected:
 
 }  // namespace
 
-TEST_F(SettingsFile, MissingFileGivesDefaultsAndSavesAllNineKeysInOrder) {
+TEST_F(SettingsFile, MissingFileGivesDefaultsAndSavesAllTenKeysInOrder) {
     EXPECT_EQ(LoadSettings(path_), Settings{});
     EXPECT_FALSE(fs::exists(path_));
 
@@ -52,28 +52,31 @@ TEST_F(SettingsFile, MissingFileGivesDefaultsAndSavesAllNineKeysInOrder) {
     EXPECT_EQ(Get(),
               "[Optionen]\r\nFarbe=1\r\nAchsen=0\r\nWerkzeugleiste=1\r\nWertDialog=0\r\n"
               "[Drucker]\r\nFarbe=0\r\nAutoskalierung=1\r\nDoppelteStrichst\xE4rke=0\r\n"
-              "Befehlsliste=0\r\nRahmen=1\r\n");
+              "Befehlsliste=0\r\nRahmen=1\r\nBeschreibung=0\r\n");
 
     Settings flipped;
-    for (bool* field : {&flipped.ColourSetting, &flipped.AxesSetting, &flipped.ToolbarVisible,
-                        &flipped.ValueInStatusLine, &flipped.PrintColour, &flipped.PrintFixedScale,
-                        &flipped.PrintDoubleWidth, &flipped.PrintCommandList, &flipped.PrintFrame})
+    for (bool* field :
+         {&flipped.ColourSetting, &flipped.AxesSetting, &flipped.ToolbarVisible, &flipped.ValueInStatusLine,
+          &flipped.PrintColour, &flipped.PrintFixedScale, &flipped.PrintDoubleWidth,
+          &flipped.PrintCommandList, &flipped.PrintFrame, &flipped.PrintDescription})
         *field = !*field;
     ASSERT_TRUE(SaveSettings(path_, flipped));
     EXPECT_EQ(LoadSettings(path_), flipped);
     EXPECT_NE(Get().find("Autoskalierung=0\r\n"), std::string::npos);
+    EXPECT_NE(Get().find("Beschreibung=1\r\n"), std::string::npos);
     EXPECT_EQ(EntriesInDir(), 1);  // no temporary file left behind
 }
 
 TEST_F(SettingsFile, ValuesAreReadAsIntegersAndWrittenBackAsOneOrZero) {
     Put("; eigene Notiz\n[fremd]\nFarbe=0\n[OPTIONEN]\nfarbe = 2\nACHSEN=0x10\nWerkzeugleiste=abc\n"
         "WertDialog=-1\nunbekannt=ja\n[drucker]\nFarbe=0x\nAUTOSKALIERUNG=0\nDoppelteStrichst\xE4rke=0X0\n"
-        "Befehlsliste=99999999999\nRahmen= 0 \n");
+        "Befehlsliste=99999999999\nRahmen= 0 \nbeschreibung=7\n");
     Settings expected;
     expected.AxesSetting = true;        // 0x10
     expected.ValueInStatusLine = true;  // -1
     expected.PrintFixedScale = true;    // Autoskalierung 0, inverted
     expected.PrintFrame = false;        // blanks around the value are not part of it
+    expected.PrintDescription = true;   // 7, under a key in another letter case
     // Farbe=2 counts as true; "abc", "0x" and an overflowing number give the defaults.
     EXPECT_EQ(LoadSettings(path_), expected);
 
@@ -81,7 +84,7 @@ TEST_F(SettingsFile, ValuesAreReadAsIntegersAndWrittenBackAsOneOrZero) {
     EXPECT_EQ(Get(),
               "; eigene Notiz\n[fremd]\nFarbe=0\n[OPTIONEN]\nFarbe=1\nAchsen=1\nWerkzeugleiste=1\n"
               "WertDialog=1\nunbekannt=ja\n[drucker]\nFarbe=0\nAutoskalierung=0\nDoppelteStrichst\xE4rke=0\n"
-              "Befehlsliste=0\nRahmen=0\n");
+              "Befehlsliste=0\nRahmen=0\nBeschreibung=1\n");
 }
 
 TEST_F(SettingsFile, GarbageOrHugeFileLoadsDefaultsAndSurvivesASave) {
