@@ -96,12 +96,16 @@ bool ConstructionDocument::SaveAs(const std::string& path) {
     return true;
 }
 
-bool ConstructionDocument::AppendTyped(std::string_view line) {
+bool ConstructionDocument::AppendTyped(std::string_view typed) {
     executing_ = -1;
     messages_.Forget();
     const int first = parser_.Objects.Count();
+    // What runs is what is listed and saved.
+    std::string line = AsOneLine(typed);
     if (!parser_.Execute(line)) return false;
-    DocumentLine added{std::string(line), {}};
+    // The axes stay above the figures, as every Redraw draws them; drawn again they look the same.
+    if (parser_.Axes.Visible) parser_.ShowAxes();
+    DocumentLine added{std::move(line), {}};
     added.state = {true, true, first, parser_.Objects.Count() - first, parser_.Tokens(), {}};
     lines_.push_back(std::move(added));
     modified_ = true;
@@ -145,6 +149,8 @@ void ConstructionDocument::Redo() {
 }
 
 void ConstructionDocument::ReplaceAll(std::vector<std::string> lines) {
+    for (std::string& line : lines)
+        line = AsOneLine(line);
     SetLines(std::move(lines));
     ForgetHistory();
     ClearCanvas();

@@ -94,7 +94,8 @@ public:
     // Remember path, then save there; afterwards no longer untitled.
     bool SaveAs(const std::string& path);
 
-    // A typed line: executed; when accepted, appended and modified, and nothing is left to redo.
+    // A typed line: executed; when accepted, appended and modified, and nothing is left to redo. Line
+    // breaks and NUL in it are executed and kept as blanks (AsOneLine).
     bool AppendTyped(std::string_view line);
     // Rückgängig: right after a replaced token, the line's old text comes back; otherwise the last line
     // goes (an empty list stays empty). Then modified, the construction rebuilt up to the first rejected
@@ -104,7 +105,8 @@ public:
     void Redo();
     bool CanUndo() const { return true; }  // also on an empty list, where it still sets Modified
     bool CanRedo() const { return !redo_.empty(); }
-    // The editor: all lines replaced, canvas cleared, rebuilt up to the first rejected line, modified.
+    // The editor: all lines replaced (each as AsOneLine makes it), canvas cleared, rebuilt up to the first
+    // rejected line, modified.
     void ReplaceAll(std::vector<std::string> lines);
     // Replaces token `token` of line `line` (a word or number the interpreter read there) by text and
     // executes the construction again; one undo step. False when there is no such token.
