@@ -84,7 +84,11 @@ bool ConstructionDocument::Load(std::string_view fileBytes, RebuildMode mode) {
 }
 
 bool ConstructionDocument::Save() {
-    if (!ReplaceFileAtomically(fileName_, SaveBytes())) return false;
+    if (!ReplaceFileAtomically(fileName_, SaveBytes())) {
+        // The file name may be new (SaveAs) and holds nothing of it: the construction is not stored.
+        modified_ = true;
+        return false;
+    }
     modified_ = false;
     return true;
 }
@@ -213,20 +217,24 @@ bool ConstructionDocument::Rebuild(RebuildMode mode) {
 }
 
 bool ConstructionDocument::ExecuteFrom(int first, RebuildMode mode, bool redrawnAfter) {
-    DeferredDrawing deferred(parser_);
-    if (redrawnAfter) deferred.Discard();
-    deferred_ = &deferred;
-    // One notice for the whole run, not one per line.
-    auto listener = std::exchange(listener_, nullptr);
     bool all = true;
-    for (int i = first; i < LineCount(); ++i) {
-        if (!ExecuteLine(i)) {
-            all = false;
-            if (mode == RebuildMode::StopAtRejected) break;
+    {
+        DeferredDrawing deferred(parser_);
+        if (redrawnAfter) deferred.Discard();
+        deferred_ = &deferred;
+        // One notice for the whole run, not one per line.
+        auto listener = std::exchange(listener_, nullptr);
+        for (int i = first; i < LineCount(); ++i) {
+            if (!ExecuteLine(i)) {
+                all = false;
+                if (mode == RebuildMode::StopAtRejected) break;
+            }
         }
+        listener_ = std::move(listener);
+        deferred_ = nullptr;
     }
-    listener_ = std::move(listener);
-    deferred_ = nullptr;
+    // The figures came onto the picture after the axes; they go above them, as in every Redraw.
+    if (!redrawnAfter && parser_.Axes.Visible) parser_.ShowAxes();
     // The construction executed whole: nothing left to mark.
     if (first == 0 && all) marks_ = false;
     Notify(DocumentChange::Kind::StatesChanged);

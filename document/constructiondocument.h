@@ -88,8 +88,9 @@ public:
     bool Open(const std::string& path);
     // The same for bytes already read (lineato-batch, tests); true when every executed line was accepted.
     bool Load(std::string_view fileBytes, RebuildMode mode = RebuildMode::StopAtRejected);
-    // Save to the file name (untitled documents need SaveAs); false, still modified, when it cannot be
-    // written, and the old file stays whole.
+    // Save to the file name (untitled documents need SaveAs); false and modified when it cannot be
+    // written (an unmodified construction too, since its file name may be new), and the old file stays
+    // whole.
     bool Save();
     // Remember path, then save there; afterwards no longer untitled.
     bool SaveAs(const std::string& path);

@@ -62,6 +62,9 @@ struct Totals {
     long accepted = 0;
     long errorBoxes = 0;
     long saves = 0;
+    long grabs = 0;    // drags that took hold of a point
+    long dialogs = 0;  // editor, options and replay windows driven
+    long prints = 0;
 };
 
 // One round: a fresh window in its own directory, driven by one seed.
@@ -100,6 +103,9 @@ public:
         totals.accepted += accepted_;
         totals.errorBoxes += services_.errors.size();
         totals.saves += static_cast<long>(written_.size());
+        totals.grabs += grabs_;
+        totals.dialogs += dialogs_;
+        totals.prints += prints_;
         return failure_;
     }
     const std::deque<std::string>& Log() const { return log_; }
@@ -249,6 +255,7 @@ private:
         services_.script = nullptr;
         QApplication::processEvents();
         if (services_.printed) {
+            ++prints_;
             QFile pdf(dir_.filePath(QStringLiteral("druck.pdf")));
             if (!pdf.open(QIODevice::ReadOnly) || !pdf.read(5).startsWith("%PDF"))
                 Fail("print", "the print into a PDF file wrote no PDF");
@@ -259,13 +266,16 @@ private:
     // the file is kept as written, to be checked again at the end and offered to Öffnen.
     void NoteWrittenFile() {
         const ConstructionDocument& document = *form_->Document;
-        if (document.Modified() || document.Untitled() || document.FileName().empty()) return;
+        if (document.Modified() || document.Untitled() || document.FileName().empty() ||
+            document.LiveEditing())
+            return;
         const QString path = form_->FileName();
         written_[path] = document.Lines();
         if (!services_.written.contains(path)) services_.written.append(path);
     }
 
     void Script(QDialog& dialog) {
+        ++dialogs_;
         if (auto* editor = dynamic_cast<TEditorForm*>(&dialog)) return EditorScript(*editor);
         if (auto* options = dynamic_cast<TOptionenDialog*>(&dialog)) return OptionsScript(*options);
         if (auto* replay = dynamic_cast<TEinzelSchritt*>(&dialog)) return ReplayScript(*replay);
@@ -416,6 +426,7 @@ private:
         Note("drag from " + std::to_string(p.x()) + "," + std::to_string(p.y()) + ", " +
              std::to_string(moves) + " moves");
         SendMouse(QEvent::MouseButtonPress, p, Qt::LeftButton, Qt::LeftButton);
+        if (form_->Document->LiveEditing()) ++grabs_;
         for (int i = 0; i < moves && failure_.empty(); ++i) {
             p += QPoint(random_.Between(-60, 60), random_.Between(-60, 60));
             const Qt::KeyboardModifiers modifiers = random_.Percent(20) ? Qt::ShiftModifier : Qt::NoModifier;
@@ -484,6 +495,9 @@ private:
     int index_ = 0;
     long typed_ = 0;
     long accepted_ = 0;
+    long grabs_ = 0;
+    long dialogs_ = 0;
+    long prints_ = 0;
 };
 
 std::optional<long long> Number(const char* text) {

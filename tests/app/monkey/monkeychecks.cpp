@@ -127,7 +127,9 @@ std::string CheckPictureIsFresh(TMainForm& form) {
 
 std::string CheckSavedFileMatches(const TMainForm& form) {
     const ConstructionDocument& document = *form.Document;
-    if (document.Modified() || document.Untitled() || document.FileName().empty()) return {};
+    // A live change (a drag, a stepped number) counts as a change when it ends.
+    if (document.Modified() || document.Untitled() || document.FileName().empty() || document.LiveEditing())
+        return {};
     const QString path = form.FileName();
     const std::optional<std::string> bytes = ReadBytes(path);
     if (!bytes) return "the unmodified construction's file " + Text(path) + " cannot be read";
