@@ -5,6 +5,7 @@
 
 #include <QFont>
 #include <QString>
+#include <QStringList>
 #include <optional>
 
 class QDialog;
@@ -26,6 +27,10 @@ public:
     // File dialogs; an empty result means the user cancelled.
     virtual QString GetOpenFileName(QWidget* parent) = 0;
     virtual QString GetSaveFileName(QWidget* parent) = 0;
+    // The export's save dialog with filters, starting at suggestion with filter chosen; filter is set
+    // to the filter the user chose. Empty when cancelled.
+    virtual QString GetExportFileName(QWidget* parent, const QString& suggestion, const QStringList& filters,
+                                      QString& filter) = 0;
     // Font dialog starting at initial; nullopt when cancelled.
     virtual std::optional<QFont> ChooseFont(QWidget* parent, const QFont& initial) = 0;
     // Print dialog on printer; false when cancelled.

@@ -28,12 +28,15 @@ class QToolBar;
 class TAboutBox;
 class TEditorForm;
 class TEinzelSchritt;
+class TExportDialog;
 class TOptionenDialog;
 class TPaintBox;
 
 // The F1 completion of the command line: the first entry of the completion table that begins with
 // text (letters A-Z compared without case, at most 12 characters compared), or text unchanged.
 QString CompleteCommandWord(const QString& text);
+// The error box text of a file that could not be written.
+QString CannotCreateFileText(const QString& path);
 
 class TMainForm : public QMainWindow {
     Q_OBJECT
@@ -61,6 +64,7 @@ public:
     // Created on first use by their own code, with this window as parent.
     TEinzelSchritt* EinzelSchritt = nullptr;
     TOptionenDialog* OptionenDialog = nullptr;
+    TExportDialog* ExportDialog = nullptr;
 
     GuiServices& Services() { return services_; }
     void ShowToolbar(bool visible);
@@ -97,6 +101,8 @@ public slots:
     void Einzelschritt1Click();
     void FilePrint();
     void GrafikinZwischenablage1Click();
+    // Defined with the export.
+    void FileExport();
 
 protected:
     bool event(QEvent* e) override;
@@ -164,6 +170,7 @@ private:
     QAction* openAction_ = nullptr;
     QAction* saveAction_ = nullptr;
     QAction* saveAsAction_ = nullptr;
+    QAction* exportAction_ = nullptr;
     QAction* printAction_ = nullptr;
     QAction* exitAction_ = nullptr;
     QAction* undoAction_ = nullptr;

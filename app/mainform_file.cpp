@@ -20,6 +20,10 @@ std::string PathBytes(const QString& path) {
 
 }  // namespace
 
+QString CannotCreateFileText(const QString& path) {
+    return QStringLiteral("Cannot create file %1.").arg(path);
+}
+
 void TMainForm::ShowFileName(const QString& path) {
     Panel2->setText(QFileInfo(path).fileName());
 }
@@ -53,7 +57,7 @@ void TMainForm::OpenFile(const QString& path) {
 bool TMainForm::SaveConstruction() {
     if (Document->Untitled()) return SaveConstructionAs();
     if (Document->Save()) return true;
-    services_.ShowError(this, QStringLiteral("Cannot create file %1.").arg(FileName()));
+    services_.ShowError(this, CannotCreateFileText(FileName()));
     return false;
 }
 
@@ -62,7 +66,7 @@ bool TMainForm::SaveConstructionAs() {
     if (path.isEmpty()) return false;
     // Written beside the target and renamed over it: a failed save leaves the old file whole.
     if (!Document->SaveAs(PathBytes(path))) {
-        services_.ShowError(this, QStringLiteral("Cannot create file %1.").arg(path));
+        services_.ShowError(this, CannotCreateFileText(path));
         return false;
     }
     ShowFileName(path);

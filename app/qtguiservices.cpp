@@ -65,6 +65,19 @@ QString QtGuiServices::GetSaveFileName(QWidget* parent) {
     return dialog.selectedFiles().constFirst();
 }
 
+QString QtGuiServices::GetExportFileName(QWidget* parent, const QString& suggestion,
+                                         const QStringList& filters, QString& filter) {
+    QFileDialog dialog(parent, QStringLiteral("Exportieren"), suggestion);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setNameFilters(filters);
+    dialog.selectNameFilter(filter);
+    // The window adds the extension of the chosen filter itself.
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return QString();
+    filter = dialog.selectedNameFilter();
+    return dialog.selectedFiles().constFirst();
+}
+
 std::optional<QFont> QtGuiServices::ChooseFont(QWidget* parent, const QFont& initial) {
     bool ok = false;
     const QFont font = QFontDialog::getFont(&ok, initial, parent, QStringLiteral("Schriftart"));

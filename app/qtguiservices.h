@@ -11,6 +11,8 @@ public:
     Answer AskOkCancel(QWidget* parent, const QString& text) override;
     QString GetOpenFileName(QWidget* parent) override;
     QString GetSaveFileName(QWidget* parent) override;
+    QString GetExportFileName(QWidget* parent, const QString& suggestion, const QStringList& filters,
+                              QString& filter) override;
     std::optional<QFont> ChooseFont(QWidget* parent, const QFont& initial) override;
     bool ExecPrintDialog(QWidget* parent, QPrinter& printer) override;
     int ExecDialog(QDialog& dialog) override;

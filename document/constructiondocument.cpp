@@ -110,7 +110,7 @@ bool ConstructionDocument::AppendTyped(std::string_view typed) {
     // The axes stay above the figures, as every Redraw draws them; drawn again they look the same.
     if (parser_.Axes.Visible) parser_.ShowAxes();
     DocumentLine added{std::move(line), {}};
-    added.state = {true, true, first, parser_.Objects.Count() - first, parser_.Tokens(), {}};
+    added.state = {true, true, first, parser_.Objects.Count() - first, TokenList(parser_.Tokens()), {}};
     lines_.push_back(std::move(added));
     modified_ = true;
     ForgetHistory();
@@ -169,7 +169,7 @@ void ConstructionDocument::ReplaceAll(std::vector<std::string> lines) {
 bool ConstructionDocument::ReplaceToken(int line, int token, std::string_view text, RebuildMode mode) {
     if (line < 0 || line >= LineCount()) return false;
     DocumentLine& target = lines_[static_cast<std::size_t>(line)];
-    const std::vector<LineToken>& tokens = target.state.tokens;
+    const TokenList& tokens = target.state.tokens;
     if (token < 0 || token >= static_cast<int>(tokens.size())) return false;
     const LineToken& span = tokens[static_cast<std::size_t>(token)];
     LineEdit edit{line, target.text, target.text};
@@ -204,8 +204,8 @@ bool ConstructionDocument::ExecuteLine(int i) {
                   accepted,
                   first,
                   parser_.Objects.Count() - first,
-                  parser_.Tokens(),
-                  accepted ? std::string() : messages_.LastError()};
+                  TokenList(parser_.Tokens()),
+                  accepted ? SparseText() : SparseText(messages_.LastError())};
     executing_ = -1;
     Notify(DocumentChange::Kind::StatesChanged, i);
     return accepted;

@@ -13,6 +13,7 @@
 
 #include "document/deferreddrawing.h"
 #include "document/documentmessages.h"
+#include "document/linestate.h"
 #include "drawing/drawstate.h"
 #include "parser/tparser.h"
 
@@ -25,16 +26,6 @@ void SetStartWindow();
 enum class RebuildMode {
     StopAtRejected,  // open, undo, redo, the editor: the lines after it are not executed
     KeepGoing,       // the end of a replay, dragging: each line executes where it can
-};
-
-// What the document knows of one line since it was last executed.
-struct LineState {
-    bool executed = false;
-    bool accepted = false;
-    int firstObject = 0;  // index in Objects of the first object the line created
-    int objectCount = 0;  // objects it created (a rejected line keeps what it added before its error)
-    std::vector<LineToken> tokens;  // where its words and numbers stand, as the interpreter read them
-    std::string message;            // the error text of a rejected line, Windows-1252
 };
 
 // What changed, for views of the document's lines.

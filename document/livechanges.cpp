@@ -50,7 +50,7 @@ void ConstructionDocument::CancelLiveEdit() {
 bool ConstructionDocument::StepNumber(int line, int token, int steps) {
     if (live_ || line < 0 || line >= LineCount()) return false;
     DocumentLine& target = lines_[static_cast<std::size_t>(line)];
-    const std::vector<LineToken>& tokens = target.state.tokens;
+    const TokenList& tokens = target.state.tokens;
     if (token < 0 || token >= static_cast<int>(tokens.size())) return false;
     const LineToken span = tokens[static_cast<std::size_t>(token)];
     if (span.kind != LineToken::Kind::Number) return false;

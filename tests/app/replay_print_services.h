@@ -20,6 +20,7 @@ public:
     Answer AskOkCancel(QWidget*, const QString&) override { return Answer::Cancel; }
     QString GetOpenFileName(QWidget*) override { return {}; }
     QString GetSaveFileName(QWidget*) override { return {}; }
+    QString GetExportFileName(QWidget*, const QString&, const QStringList&, QString&) override { return {}; }
     std::optional<QFont> ChooseFont(QWidget*, const QFont&) override { return std::nullopt; }
     bool ExecPrintDialog(QWidget*, QPrinter& printer) override {
         ++printDialogs;

@@ -1,10 +1,6 @@
 // The main window driven like a user: command line, completion, menus, toggles, undo, editor, files,
 // closing. Every modal answer comes from a script.
-#include <fcntl.h>
-#include <linux/fs.h>
-#include <sys/ioctl.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 #include <QAction>
 #include <QCloseEvent>
@@ -38,6 +34,7 @@
 #include "batch/batchrun.h"
 #include "drawing/drawstate.h"
 #include "drawing/transform.h"
+#include "tests/support/lockeddir.h"
 
 namespace {
 
@@ -61,6 +58,7 @@ public:
         ++saveDialogs;
         return saveName;
     }
+    QString GetExportFileName(QWidget*, const QString&, const QStringList&, QString&) override { return {}; }
     std::optional<QFont> ChooseFont(QWidget*, const QFont&) override { return std::nullopt; }
     bool ExecPrintDialog(QWidget*, QPrinter&) override { return false; }
     int ExecDialog(QDialog& d) override { return dialog(d); }
@@ -518,39 +516,6 @@ TEST_F(MainFormTest, OpenStopsAtTheRejectedLineAndReportsUnreadableFiles) {
         EXPECT_TRUE(form->Document->Untitled());
     }
 }
-
-// A directory nobody may create files in; for root the immutable flag does what permissions cannot.
-class LockedDir {
-public:
-    explicit LockedDir(const QString& path) : path_(path) {
-        QDir().mkpath(path);
-        ::chmod(QFile::encodeName(path).constData(), 0555);
-        if (geteuid() == 0) SetImmutable(true);
-    }
-    ~LockedDir() {
-        SetImmutable(false);
-        ::chmod(QFile::encodeName(path_).constData(), 0755);
-    }
-    bool Locked() const {
-        QFile probe(path_ + "/probe");
-        if (!probe.open(QIODevice::WriteOnly)) return true;
-        probe.remove();
-        return false;
-    }
-
-private:
-    void SetImmutable(bool on) {
-        const int fd = ::open(QFile::encodeName(path_).constData(), O_RDONLY | O_DIRECTORY);
-        if (fd < 0) return;
-        int flags = 0;
-        if (::ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0) {
-            flags = on ? (flags | FS_IMMUTABLE_FL) : (flags & ~FS_IMMUTABLE_FL);
-            ::ioctl(fd, FS_IOC_SETFLAGS, &flags);
-        }
-        ::close(fd);
-    }
-    QString path_;
-};
 
 TEST_F(MainFormTest, FailedSaveKeepsTheOldFile) {
     const QString locked = dir.filePath("locked");

@@ -40,6 +40,7 @@
 
 #include "app/editorform.h"
 #include "app/einzelschritt.h"
+#include "app/exportdialog.h"
 #include "app/mainform.h"
 #include "app/optionsdialog.h"
 #include "app/paintbox.h"
@@ -279,6 +280,7 @@ private:
         if (auto* editor = dynamic_cast<TEditorForm*>(&dialog)) return EditorScript(*editor);
         if (auto* options = dynamic_cast<TOptionenDialog*>(&dialog)) return OptionsScript(*options);
         if (auto* replay = dynamic_cast<TEinzelSchritt*>(&dialog)) return ReplayScript(*replay);
+        if (auto* exportDialog = dynamic_cast<TExportDialog*>(&dialog)) return ExportScript(*exportDialog);
         dialog.reject();
     }
 
@@ -386,6 +388,20 @@ private:
             Check("during the replay", false);
         }
         if (replay.isVisible() && random_.Percent(60)) replay.CancelButtonClick();
+    }
+
+    void ExportScript(TExportDialog& options) {
+        QRadioButton* const choices[] = {options.PngScreenBtn,   options.PngTrueScaleBtn,
+                                         options.PdfFitBtn,      options.PdfTrueScaleBtn,
+                                         options.TikzNaturalBtn, options.TikzWidthBtn};
+        for (int i = random_.Below(3); i > 0; --i) {
+            QRadioButton* choice = choices[random_.Below(static_cast<int>(std::size(choices)))];
+            if (choice->isEnabled()) choice->click();
+        }
+        if (random_.Percent(40)) options.PngFactor->setValue(random_.Between(1, 4));
+        const bool ok = random_.Percent(75);
+        Note(std::string("  export options, ") + (ok ? "OK" : "Abbrechen"));
+        (ok ? options.OKBtn : options.CancelBtn)->click();
     }
 
     void SendMouse(QEvent::Type type, QPoint p, Qt::MouseButton button, Qt::MouseButtons buttons,
@@ -563,8 +579,8 @@ int main(int argc, char** argv) {
     } while (!replay && clock.elapsed() < limit * 1000);
     std::printf(
         "test_monkey: %ld rounds, %ld actions, %ld lines typed (%ld accepted), %ld error boxes, %ld files "
-        "written, %.1f s: no invariant broken\n",
+        "written, %ld points dragged, %ld dialogs driven, %ld prints, %.1f s: no invariant broken\n",
         totals.rounds, totals.actions, totals.typed, totals.accepted, totals.errorBoxes, totals.saves,
-        static_cast<double>(clock.elapsed()) / 1000.0);
+        totals.grabs, totals.dialogs, totals.prints, static_cast<double>(clock.elapsed()) / 1000.0);
     return 0;
 }

@@ -36,6 +36,7 @@ public:
     Answer AskOkCancel(QWidget*, const QString&) override { return Answer::Cancel; }
     QString GetOpenFileName(QWidget*) override { return {}; }
     QString GetSaveFileName(QWidget*) override { return {}; }
+    QString GetExportFileName(QWidget*, const QString&, const QStringList&, QString&) override { return {}; }
     std::optional<QFont> ChooseFont(QWidget*, const QFont& initial) override {
         fontDialogStarts.push_back(initial);
         return fontAnswer;

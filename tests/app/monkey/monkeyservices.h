@@ -47,6 +47,16 @@ public:
         if (roll < 50 && !written.isEmpty()) return written[random_.Below(static_cast<int>(written.size()))];
         return directory_.filePath(QStringLiteral("k%1.con").arg(random_.Below(6)));
     }
+    QString GetExportFileName(QWidget*, const QString&, const QStringList& filters,
+                              QString& filter) override {
+        if (random_.Percent(10) || filters.isEmpty()) return {};
+        filter = filters[random_.Below(static_cast<int>(filters.size()))];
+        if (random_.Percent(10)) return directory_.path();  // cannot be written
+        // Without a suffix now and then: the chosen filter gives it.
+        const char* const names[] = {"bild", "bild.png", "bild.svg", "bild.pdf", "bild.tex"};
+        exported = directory_.filePath(QString::fromUtf8(names[random_.Below(5)]));
+        return exported;
+    }
     std::optional<QFont> ChooseFont(QWidget*, const QFont& initial) override {
         if (random_.Percent(40)) return std::nullopt;
         QFont font = initial;
@@ -73,8 +83,10 @@ public:
     QStringList errors;
     QStringList information;
     int emptyBoxes = 0;
-    QStringList written;   // files the window has written, for opening them again
-    bool printed = false;  // the last print dialog was answered with a PDF file
+    QStringList written;  // files the window has written, for opening them again
+    bool printed = false;
+    QString exported;  // the last export file name answered  // the last print dialog was answered with a PDF
+                       // file
     std::function<void(QDialog&)> script;
 
 private:
