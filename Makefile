@@ -5,6 +5,7 @@ FUZZ_DIR ?= build-fuzz
 PACKAGE_DIR ?= build-package
 FUZZ_SECONDS ?= 300
 FUZZ_SMOKE_SECONDS ?= 15
+MONKEY_SECONDS ?= 600
 GENERATOR ?= Ninja
 JOBS ?= $(shell nproc)
 
@@ -52,9 +53,11 @@ fuzz-build: deps
 test-fuzz: fuzz-build
 	@fuzz/run-fuzzers $(FUZZ_DIR) $(FUZZ_SMOKE_SECONDS)
 
-# Each fuzzer for FUZZ_SECONDS (make fuzz FUZZ_SECONDS=3600).
-fuzz: fuzz-build
+# Each fuzzer for FUZZ_SECONDS (make fuzz FUZZ_SECONDS=3600), then the monkey test of the window for
+# MONKEY_SECONDS in the normal build.
+fuzz: fuzz-build build
 	@fuzz/run-fuzzers $(FUZZ_DIR) $(FUZZ_SECONDS)
+	@QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/tests/app/test_monkey --seconds $(MONKEY_SECONDS)
 
 bench: build
 	@for b in $(BUILD_DIR)/bench/bench_*; do [ -x "$$b" ] && "$$b"; done

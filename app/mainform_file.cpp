@@ -10,6 +10,7 @@
 #include "app/mainform.h"
 #include "app/paintbox.h"
 #include "app/qtext.h"
+#include "text/confile.h"
 #include "text/writeerror.h"
 
 namespace {
@@ -100,13 +101,12 @@ void TMainForm::Editor1Click() {
     const QString after = editorForm_->Memo->toPlainText();
     if (!editorForm_->Memo->document()->isModified() && after == before) return;
 
-    QStringList lines = after.split(QLatin1Char('\n'));
-    // A line break after the last line does not start another line.
-    if (!lines.isEmpty() && lines.constLast().isEmpty()) lines.removeLast();
-    std::vector<std::string> bytes;
-    bytes.reserve(lines.size());
-    for (const QString& line : lines)
-        bytes.push_back(QStringToCp1252(line));
+    // Lines end as in a construction file (CR LF, CR or LF, none needed after the last); a NUL does not
+    // end the text here, it becomes a blank.
+    std::string text = QStringToCp1252(after);
+    for (char& c : text)
+        if (c == '\0') c = ' ';
+    std::vector<std::string> bytes = SplitConstructionLines(text);
     Document->ReplaceAll(std::move(bytes));
     PaintBox->update();
 }

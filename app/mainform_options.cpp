@@ -7,6 +7,7 @@
 #include "app/guiservices.h"
 #include "app/mainform.h"
 #include "app/optionsdialog.h"
+#include "app/paintbox.h"
 
 namespace {
 
@@ -45,4 +46,7 @@ void TMainForm::OptionenClick() {
     if (OptionenDialog == nullptr)
         OptionenDialog = new TOptionenDialog(std::make_unique<MainFormOptionsHost>(*this), this);
     Services().ExecDialog(*OptionenDialog);
+    // Fixed bounds take effect in the view at once; the drawing area shows them when the dialog is gone,
+    // so that the picture and the view that mouse positions are read in stay one.
+    PaintBox->Repaint();
 }

@@ -17,21 +17,26 @@
 
 void TMainForm::FilePrint() {
     if (Drawing().PrinterBusy) return;
-    // Cancelled, printed or failed: the screen gets its drawing state back.
-    ScreenDrawingRestorer restore([this] { return PaintBox->DrawingCanvas(); });
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setDocName(kPrintJobTitle);
-    if (!Services().ExecPrintDialog(this, printer)) return;
+    {
+        // Cancelled, printed or failed: the screen gets its drawing state back.
+        ScreenDrawingRestorer restore([this] { return PaintBox->DrawingCanvas(); });
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setDocName(kPrintJobTitle);
+        if (!Services().ExecPrintDialog(this, printer)) return;
 
-    PrintSource source;
-    source.parser = &Document->Parser();
-    source.options = Options;
-    source.lines = Document->Lines();
-    if (Options.PrintDescription) source.description = DescribeConstruction(*Document);
-    // The dialog's copies become separate jobs of one copy each; into a file, pages of one job.
-    const int copies = printer.copyCount();
-    PrinterTarget target(printer);
-    PrintCopies(target, copies, source);
+        PrintSource source;
+        source.parser = &Document->Parser();
+        source.options = Options;
+        source.lines = Document->Lines();
+        if (Options.PrintDescription) source.description = DescribeConstruction(*Document);
+        // The dialog's copies become separate jobs of one copy each; into a file, pages of one job.
+        const int copies = printer.copyCount();
+        PrinterTarget target(printer);
+        PrintCopies(target, copies, source);
+    }
+    // A printed page can widen the world window. The drawing area shows it at once, as the repaint after
+    // the dialog would: the picture and the view that mouse positions are read in stay one.
+    PaintBox->Repaint();
 }
 
 void TMainForm::GrafikinZwischenablage1Click() {

@@ -90,7 +90,11 @@ bool ConstructionDocument::Load(std::string_view fileBytes, RebuildMode mode) {
 
 bool ConstructionDocument::WriteFile() {
     saveError_ = ReplaceFile(fileName_, SaveBytes()).error;
-    if (saveError_ != 0) return false;
+    if (saveError_ != 0) {
+        // The file name may be new (SaveAs) and holds nothing of it: the construction is not stored.
+        modified_ = true;
+        return false;
+    }
     modified_ = false;
     return true;
 }
@@ -120,12 +124,16 @@ void ConstructionDocument::Restore(std::vector<std::string> lines, std::string f
     Changed();
 }
 
-bool ConstructionDocument::AppendTyped(std::string_view line) {
+bool ConstructionDocument::AppendTyped(std::string_view typed) {
     executing_ = -1;
     messages_.Forget();
     const int first = parser_.Objects.Count();
+    // What runs is what is listed and saved.
+    std::string line = AsOneLine(typed);
     if (!parser_.Execute(line)) return false;
-    DocumentLine added{std::string(line), {}};
+    // The axes stay above the figures, as every Redraw draws them; drawn again they look the same.
+    if (parser_.Axes.Visible) parser_.ShowAxes();
+    DocumentLine added{std::move(line), {}};
     added.state = {true, true, first, parser_.Objects.Count() - first, TokenList(parser_.Tokens()), {}};
     lines_.push_back(std::move(added));
     modified_ = true;
@@ -172,6 +180,8 @@ void ConstructionDocument::Redo() {
 }
 
 void ConstructionDocument::ReplaceAll(std::vector<std::string> lines) {
+    for (std::string& line : lines)
+        line = AsOneLine(line);
     SetLines(std::move(lines));
     ForgetHistory();
     ClearCanvas();
@@ -236,20 +246,24 @@ bool ConstructionDocument::Rebuild(RebuildMode mode) {
 }
 
 bool ConstructionDocument::ExecuteFrom(int first, RebuildMode mode, bool redrawnAfter) {
-    DeferredDrawing deferred(parser_);
-    if (redrawnAfter) deferred.Discard();
-    deferred_ = &deferred;
-    // One notice for the whole run, not one per line.
-    auto listener = std::exchange(listener_, nullptr);
     bool all = true;
-    for (int i = first; i < LineCount(); ++i) {
-        if (!ExecuteLine(i)) {
-            all = false;
-            if (mode == RebuildMode::StopAtRejected) break;
+    {
+        DeferredDrawing deferred(parser_);
+        if (redrawnAfter) deferred.Discard();
+        deferred_ = &deferred;
+        // One notice for the whole run, not one per line.
+        auto listener = std::exchange(listener_, nullptr);
+        for (int i = first; i < LineCount(); ++i) {
+            if (!ExecuteLine(i)) {
+                all = false;
+                if (mode == RebuildMode::StopAtRejected) break;
+            }
         }
+        listener_ = std::move(listener);
+        deferred_ = nullptr;
     }
-    listener_ = std::move(listener);
-    deferred_ = nullptr;
+    // The figures came onto the picture after the axes; they go above them, as in every Redraw.
+    if (!redrawnAfter && parser_.Axes.Visible) parser_.ShowAxes();
     // The construction executed whole: nothing left to mark.
     if (first == 0 && all) marks_ = false;
     Notify(DocumentChange::Kind::StatesChanged);

@@ -79,8 +79,9 @@ public:
     bool Open(const std::string& path);
     // The same for bytes already read (lineato-batch, tests); true when every executed line was accepted.
     bool Load(std::string_view fileBytes, RebuildMode mode = RebuildMode::StopAtRejected);
-    // Save to the file name (untitled documents need SaveAs); false, still modified, when it cannot be
-    // written, and the old file stays whole.
+    // Save to the file name (untitled documents need SaveAs); false and modified when it cannot be
+    // written (an unmodified construction too, since its file name may be new), and the old file stays
+    // whole.
     bool Save();
     // Remember path, then save there; afterwards no longer untitled.
     bool SaveAs(const std::string& path);
@@ -90,7 +91,8 @@ public:
     // to the first rejected line; modified, nothing to redo.
     void Restore(std::vector<std::string> lines, std::string fileName, bool untitled);
 
-    // A typed line: executed; when accepted, appended and modified, and nothing is left to redo.
+    // A typed line: executed; when accepted, appended and modified, and nothing is left to redo. Line
+    // breaks and NUL in it are executed and kept as blanks (AsOneLine).
     bool AppendTyped(std::string_view line);
     // Rückgängig: right after a replaced token, the line's old text comes back; otherwise the last line
     // goes (an empty list stays empty). Then modified, the construction rebuilt up to the first rejected
@@ -100,7 +102,8 @@ public:
     void Redo();
     bool CanUndo() const { return true; }  // also on an empty list, where it still sets Modified
     bool CanRedo() const { return !redo_.empty(); }
-    // The editor: all lines replaced, canvas cleared, rebuilt up to the first rejected line, modified.
+    // The editor: all lines replaced (each as AsOneLine makes it), canvas cleared, rebuilt up to the first
+    // rejected line, modified.
     void ReplaceAll(std::vector<std::string> lines);
     // Replaces token `token` of line `line` (a word or number the interpreter read there) by text and
     // executes the construction again; one undo step. False when there is no such token.

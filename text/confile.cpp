@@ -20,6 +20,13 @@ std::vector<std::string> SplitConstructionLines(std::string_view bytes) {
     return lines;
 }
 
+std::string AsOneLine(std::string_view text) {
+    std::string line(text);
+    for (char& c : line)
+        if (c == '\r' || c == '\n' || c == '\0') c = ' ';
+    return line;
+}
+
 std::string JoinConstructionLines(const std::vector<std::string>& lines) {
     std::string text;
     for (const std::string& line : lines) {

@@ -76,6 +76,8 @@ Run LineByLine(const std::string& text, RebuildMode mode) {
     StartPicture(document);
     for (const std::string& line : SplitConstructionLines(text))
         if (!document.Parser().Execute(line) && mode == RebuildMode::StopAtRejected) break;
+    // As after each typed line: the axes above the figures.
+    document.Parser().ShowAxes();
     return {picture.Now(), messages.shots};
 }
 

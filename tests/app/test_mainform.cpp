@@ -344,6 +344,26 @@ TEST_F(MainFormTest, ChangingTheDrawingAreaAndBackKeepsTheView) {
     }
 }
 
+// Coloured figures across the axes, typed and opened: the axes stay above them, as a repaint draws them.
+TEST_F(MainFormTest, AxesStayAboveNewFiguresAsARepaintDrawsThem) {
+    form->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+    form->Achsenkreuz1Click();
+    const auto shownIsRepainted = [&](const char* what) {
+        const QImage shown = form->PaintBox->Image().copy();
+        form->PaintBox->Repaint();
+        EXPECT_EQ(form->PaintBox->Image(), shown) << what;
+    };
+    for (const char* line : {"FARBE rot", "PUNKT A -3 -2", "PUNKT B 3 2", "GERADE g A B", "KREIS k A 3"})
+        Type(line);
+    shownIsRepainted("typed");
+    services.answers = {GuiServices::Answer::Ok};  // replace the modified construction
+    WriteAll(dir.filePath("achsen.con"), "FARBE blau\r\nPUNKT P 0 -4\r\nPUNKT Q 0 4\r\nSTRECKE s P Q\r\n");
+    Open(dir.filePath("achsen.con"));
+    ASSERT_EQ(form->Document->LineCount(), 4);
+    shownIsRepainted("opened");
+}
+
 TEST_F(MainFormTest, ValueGoesToAnInformationBoxOrTheStatusLine) {
     Type(U("PUNKT Ä 1 2"));
     Type(U("WERT Ä"));
@@ -407,6 +427,16 @@ TEST_F(MainFormTest, EditorOkCancelAndUnchanged) {
     EXPECT_EQ(form->Document->Parser().Objects.Count(), 1);
     EXPECT_TRUE(form->Document->Modified());
     EXPECT_EQ(services.errors.size(), 1);
+
+    // Pasted text with CR LF or CR line ends gives one line per line, as its file would; a NUL is a blank.
+    services.dialog = [](QDialog& d) {
+        auto& editor = dynamic_cast<TEditorForm&>(d);
+        editor.Memo->setPlainText(QString::fromUtf8("PUNKT A 0 0\r\nPUNKT B 1 1\rPUNKT C\x00 2 2\r\n", 39));
+        return int(QDialog::Accepted);
+    };
+    form->Editor1Click();
+    EXPECT_EQ(form->Lines(), (QStringList{"PUNKT A 0 0", "PUNKT B 1 1", "PUNKT C  2 2"}));
+    EXPECT_EQ(form->Document->Parser().Objects.Count(), 3);
 }
 
 TEST_F(MainFormTest, OpenReadsEveryLineEndingAndSaveWritesCrLf) {

@@ -23,6 +23,7 @@
 
 #include "app/guiservices.h"
 #include "app/mainform.h"
+#include "app/paintbox.h"
 #include "tests/support/parserfixture.h"
 
 namespace {
@@ -342,4 +343,33 @@ TEST(OptionsDialogInWindow, TheMenuEntryOpensOneDialogActingOnTheWindow) {
     services.driver = nullptr;
     form.OptionenClick();
     EXPECT_EQ(form.OptionenDialog, first);
+}
+
+TEST(OptionsDialogInWindow, FixedBoundsShowAsSoonAsTheDialogIsGone) {
+    DrawStateGuard guard;
+    QTemporaryDir dir;
+    RecordingServices services;
+    TMainForm form(services, dir.filePath(QStringLiteral("LINEATO.INI")));
+    form.show();
+    form.Document->AppendTyped("PUNKT A 1 1");
+    form.Document->AppendTyped("KREIS k A 3");
+    const QImage before = form.PaintBox->Image().copy();
+
+    services.driver = [](QDialog& shown) {
+        auto& options = dynamic_cast<TOptionenDialog&>(shown);
+        options.show();
+        options.FixedSkalBtn->click();
+        options.xmin->setText(QStringLiteral("-20"));
+        options.xmax->setText(QStringLiteral("20"));
+        options.ymin->setText(QStringLiteral("-20"));
+        options.ymax->setText(QStringLiteral("20"));
+        options.OKBtn->click();
+        return options.result();
+    };
+    form.OptionenClick();
+    // The view the mouse is read in and the picture agree: what a repaint now draws is already shown.
+    const QImage after = form.PaintBox->Image().copy();
+    EXPECT_NE(after, before);
+    form.PaintBox->Repaint();
+    EXPECT_EQ(form.PaintBox->Image(), after);
 }

@@ -83,6 +83,24 @@ TEST_F(PrintWindowTest, PrintDialogToPdfPrintsAndEveryOutcomeRestoresTheScreen) 
     Drawing().PrinterBusy = false;
 }
 
+TEST_F(PrintWindowTest, AfterPrintingTheDrawingAreaShowsTheViewThatMouseHitsUse) {
+    // A wide construction on a tall page: the page widens the world window.
+    form.Document->AppendTyped("PUNKT C 40 1");
+    services.printDialog = [&](QPrinter& printer) {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(dir.filePath("breit.pdf"));
+        return true;
+    };
+    const QImage before = form.PaintBox->Image().copy();
+    const double xmax = Drawing().XMax;
+    form.FilePrint();
+    ASSERT_NE(Drawing().XMax, xmax);
+    const QImage after = form.PaintBox->Image().copy();
+    EXPECT_NE(after, before);
+    form.PaintBox->Repaint();
+    EXPECT_EQ(form.PaintBox->Image(), after);
+}
+
 TEST_F(PrintWindowTest, ClipboardGetsTheDrawingAreaAsShown) {
     form.resize(700, 500);
     QCoreApplication::processEvents();

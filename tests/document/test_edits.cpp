@@ -5,6 +5,7 @@
 #include "drawing/drawstate.h"
 #include "parser/errortexts.h"
 #include "tests/document/documentfixture.h"
+#include "text/confile.h"
 
 namespace {
 
@@ -35,6 +36,19 @@ TEST_F(DocumentTest, TypedLinesJoinOnlyWhenAccepted) {
     EXPECT_TRUE(state.executed && state.accepted);
     EXPECT_EQ(state.firstObject, 0);
     EXPECT_EQ(state.objectCount, 1);
+}
+
+TEST_F(DocumentTest, LineBreaksInTypedAndEditedLinesBecomeBlanksSoTheFileReadsBack) {
+    // A file line cannot hold CR, LF or NUL: what is executed and saved has blanks there.
+    EXPECT_TRUE(document.AppendTyped("PUNKT A\n1\r2"));
+    constexpr char kWithNul[] = "PUNKT B 3\0 4";
+    EXPECT_TRUE(document.AppendTyped(std::string_view(kWithNul, sizeof kWithNul - 1)));
+    EXPECT_EQ(document.Lines(), (Lines{"PUNKT A 1 2", "PUNKT B 3  4"}));
+    EXPECT_DOUBLE_EQ(Obj("B")->GetY(), 4);
+    EXPECT_EQ(SplitConstructionLines(document.SaveBytes()), document.Lines());
+    document.ReplaceAll({"PUNKT C\r\n5 6", "PUNKT D 7 8\n"});
+    EXPECT_EQ(document.Lines(), (Lines{"PUNKT C  5 6", "PUNKT D 7 8 "}));
+    EXPECT_EQ(Names(), (std::vector<std::string>{"C", "D"}));
 }
 
 TEST_F(DocumentTest, UndoTakesBackTheLastLineAndKeepsTheWindow) {

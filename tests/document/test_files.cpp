@@ -89,6 +89,19 @@ TEST_F(DocumentFileTest, SaveWritesTheLinesAndFailureKeepsTheOldFile) {
     EXPECT_EQ(Names(), (std::vector<std::string>{"A", "B", "C"}));
 }
 
+TEST_F(DocumentFileTest, FailedSaveAsOfAnUnmodifiedConstructionMarksItModified) {
+    Type({"PUNKT A 0 0"});
+    ASSERT_TRUE(document.SaveAs(Path("a.con")));
+    // The new name holds nothing of the construction: closing must ask, and a plain save must not be
+    // taken for done.
+    EXPECT_FALSE(document.SaveAs(dir_.string()));
+    EXPECT_TRUE(document.Modified());
+    EXPECT_FALSE(document.Save());
+    EXPECT_TRUE(document.Modified());
+    ASSERT_TRUE(document.SaveAs(Path("a.con")));
+    EXPECT_FALSE(document.Modified());
+}
+
 TEST_F(DocumentTest, LoadingCanGoOnAfterRejectedLines) {
     EXPECT_FALSE(document.Load(Text({"PUNKT A 0 0", "KREIS k X 1", "PUNKT B 1 1", "MP M A Y"}),
                                RebuildMode::KeepGoing));
