@@ -4,7 +4,7 @@ ASAN_DIR ?= build-asan
 FUZZ_DIR ?= build-fuzz
 PACKAGE_DIR ?= build-package
 FUZZ_SECONDS ?= 300
-FUZZ_SMOKE_SECONDS ?= 15
+FUZZ_SMOKE_SECONDS ?= 10
 GENERATOR ?= Ninja
 JOBS ?= $(shell nproc)
 
