@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "document/constructiondocument.h"
@@ -253,6 +254,7 @@ private:
                 if (document_.Modified() || !document_.Untitled() || document_.LineCount() != 0)
                     Fail("a new construction is not empty, unmodified and untitled", record_);
                 Changed();
+                reexecuted_ = true;  // nothing is left of what was executed before
                 Rebuilt(true);
                 break;
         }
@@ -295,6 +297,9 @@ private:
     // After a rebuild the executed lines are those the document marks so; startWindow: it began from the
     // start window, so the window is what executing them from there gives.
     void Rebuilt(bool startWindow) {
+        // Operations that did nothing (a redo with nothing to redo, a refused token) executed nothing: the
+        // objects of rejected typed lines are still there.
+        if (!std::exchange(reexecuted_, false)) return;
         executed_.clear();
         for (int i = 0; i < document_.LineCount(); ++i)
             if (document_.State(i).executed) executed_.push_back({document_.Line(i), i});
@@ -310,6 +315,8 @@ private:
                         (change.kind == Kind::StatesChanged && change.line >= -1 && change.line < count) ||
                         change.kind == Kind::LinesReset;
         if (!ok) Fail("a change notice names a line that is not there", record_);
+        // The notice that ends every execution of the lines.
+        if (change.kind == Kind::StatesChanged && change.line == -1) reexecuted_ = true;
     }
 
     void Check() {
@@ -378,6 +385,7 @@ private:
     std::vector<Executed> executed_;
     std::vector<std::vector<std::string>> undone_;  // the lines before each undo that can be redone
     bool windowFromStart_ = true;
+    bool reexecuted_ = false;  // the document executed its lines since the last Rebuilt
     int record_ = 0;
 };
 
