@@ -21,7 +21,7 @@ QVariant CommandListModel::data(const QModelIndex& index, int role) const {
     const bool marked = document_.MarksRejected() && state.executed && !state.accepted;
     if (!marked) return {};
     if (role == Qt::ForegroundRole) return QColor(Qt::red);
-    if (role == Qt::ToolTipRole) return Cp1252ToQString(state.message);
+    if (role == Qt::ToolTipRole) return Cp1252ToQString(state.message.str());
     return {};
 }
 

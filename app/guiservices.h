@@ -5,6 +5,7 @@
 
 #include <QFont>
 #include <QString>
+#include <QStringList>
 #include <optional>
 
 class QDialog;
@@ -23,9 +24,15 @@ public:
     virtual Answer AskYesNoCancel(QWidget* parent, const QString& text) = 0;
     // Confirmation box with OK and Cancel; closing the box answers Cancel.
     virtual Answer AskOkCancel(QWidget* parent, const QString& text) = 0;
+    // Confirmation box with Yes and No; closing the box answers No.
+    virtual Answer AskYesNo(QWidget* parent, const QString& text) = 0;
     // File dialogs; an empty result means the user cancelled.
     virtual QString GetOpenFileName(QWidget* parent) = 0;
     virtual QString GetSaveFileName(QWidget* parent) = 0;
+    // The export's save dialog with filters, starting at suggestion with filter chosen; filter is set
+    // to the filter the user chose. Empty when cancelled.
+    virtual QString GetExportFileName(QWidget* parent, const QString& suggestion, const QStringList& filters,
+                                      QString& filter) = 0;
     // Font dialog starting at initial; nullopt when cancelled.
     virtual std::optional<QFont> ChooseFont(QWidget* parent, const QFont& initial) = 0;
     // Print dialog on printer; false when cancelled.

@@ -7,6 +7,7 @@
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
+#include <cmath>
 
 #include "app/qtcanvas.h"
 #include "app/qttextmetrics.h"
@@ -28,9 +29,12 @@ bool RedrawOn(QPaintDevice& device, TParser& parser, int width, int height) {
 
 }  // namespace
 
-std::optional<QImage> RenderImage(TParser& parser, int width, int height) {
-    QImage image(width, height, QImage::Format_RGB32);
+std::optional<QImage> RenderImage(TParser& parser, int width, int height, double ratio) {
+    QImage image(static_cast<int>(std::ceil(width * ratio)), static_cast<int>(std::ceil(height * ratio)),
+                 QImage::Format_RGB32);
     if (image.isNull()) return std::nullopt;
+    // Fonts keep their size in device units; the painter scales everything by the ratio.
+    image.setDevicePixelRatio(ratio);
     image.setDotsPerMeterX(kImageDotsPerMeter);
     image.setDotsPerMeterY(kImageDotsPerMeter);
     image.fill(Qt::white);
@@ -38,14 +42,18 @@ std::optional<QImage> RenderImage(TParser& parser, int width, int height) {
     return image;
 }
 
-std::optional<std::string> RenderPng(TParser& parser, int width, int height) {
-    const std::optional<QImage> image = RenderImage(parser, width, height);
-    if (!image) return std::nullopt;
+std::optional<std::string> PngBytes(const QImage& image) {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
-    if (!image->save(&buffer, "PNG")) return std::nullopt;
+    if (!image.save(&buffer, "PNG")) return std::nullopt;
     return bytes.toStdString();
+}
+
+std::optional<std::string> RenderPng(TParser& parser, int width, int height) {
+    const std::optional<QImage> image = RenderImage(parser, width, height);
+    if (!image) return std::nullopt;
+    return PngBytes(*image);
 }
 
 std::optional<std::string> RenderPdf(TParser& parser, int width, int height) {

@@ -13,8 +13,11 @@ class TParser;
 // The resolution of the images: 96 dpi, so 9 pt are 12 device units.
 inline constexpr int kImageDpi = 96;
 inline constexpr int kImageDotsPerMeter = 3780;
-// The picture that RenderPng encodes.
-std::optional<QImage> RenderImage(TParser& parser, int width, int height);
+// The picture that RenderPng encodes. With a ratio above 1 the image has ratio times as many pixels
+// each way and shows the same picture finer, as the screen does at that device-pixel ratio.
+std::optional<QImage> RenderImage(TParser& parser, int width, int height, double ratio = 1);
+// The PNG file of image; nullopt if Qt cannot encode it.
+std::optional<std::string> PngBytes(const QImage& image);
 
 // Each redraws parser on a fresh white area of width x height device units and returns the file's
 // bytes; nullopt if Qt cannot produce it. The drawing state is restored afterwards.

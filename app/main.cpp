@@ -9,6 +9,7 @@
 
 #include "app/mainform.h"
 #include "app/qtguiservices.h"
+#include "document/recovery.h"
 #include "document/settingslocation.h"
 #include "generated/buildinfo.h"
 
@@ -77,6 +78,6 @@ int main(int argc, char** argv) {
     TMainForm form(services, QFile::decodeName(SettingsFilePath(programDir).c_str()));
     form.show();
     // Once the window stands with its real drawing-area size, as an Open would find it.
-    if (!file.isEmpty()) QTimer::singleShot(0, &form, [&form, file] { form.OpenFile(file); });
+    QTimer::singleShot(0, &form, [&form, file] { form.Start(file, RecoveryDirectory()); });
     return app.exec();
 }

@@ -28,6 +28,7 @@
 #include "app/placement.h"
 #include "app/qtext.h"
 #include "document/commandhistory.h"
+#include "document/recovery.h"
 #include "drawing/drawstate.h"
 #include "drawing/transform.h"
 
@@ -209,6 +210,9 @@ void TMainForm::CreateActions() {
     saveAction_->setIcon(MakeToolIcon(ToolIcon::Save));
     saveAsAction_ =
         make("Speichern &Unter...", "Aktuelle Datei unter neuem Namen speichern", &TMainForm::FileSaveAs);
+    exportAction_ = make("&Exportieren...", "Die Zeichnung als Bild, PDF, SVG oder TikZ exportieren",
+                         &TMainForm::FileExport);
+    exportAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
     printAction_ = make("&Drucken...", "Aktuelle Datei drucken", &TMainForm::FilePrint);
     printAction_->setShortcut(QKeySequence::Print);
     printAction_->setToolTip(QStringLiteral("Drucken"));
@@ -264,6 +268,7 @@ void TMainForm::CreateMenu() {
     file->addAction(openAction_);
     file->addAction(saveAction_);
     file->addAction(saveAsAction_);
+    file->addAction(exportAction_);
     file->addSeparator();
     file->addAction(printAction_);
     file->addSeparator();
@@ -435,10 +440,12 @@ bool TMainForm::eventFilter(QObject* watched, QEvent* e) {
     if (watched == Edit) {
         if (e->type() == QEvent::ShortcutOverride) {
             const auto* key = static_cast<QKeyEvent*>(e);
-            // The menu's undo and redo win over the line's own; F1, Escape and Enter belong to the line.
+            // The menu's undo, redo and export win over the line's own (Ctrl+E moves to the end of the
+            // line on X11); F1, Escape and Enter belong to the line.
             if (key->matches(QKeySequence::Undo) || key->matches(QKeySequence::Redo) ||
                 key->keyCombination() == QKeyCombination(Qt::CTRL, Qt::Key_Y) ||
-                key->keyCombination() == QKeyCombination(Qt::CTRL | Qt::SHIFT, Qt::Key_Z))
+                key->keyCombination() == QKeyCombination(Qt::CTRL | Qt::SHIFT, Qt::Key_Z) ||
+                key->keyCombination() == QKeyCombination(Qt::CTRL, Qt::Key_E))
                 return true;
             if (key->key() == Qt::Key_F1 || key->key() == Qt::Key_Escape || key->key() == Qt::Key_Return ||
                 key->key() == Qt::Key_Enter) {

@@ -12,6 +12,8 @@
 #include "document/settings.h"
 
 class GuiServices;
+class OrphanRecovery;
+class RecoveryFile;
 class GuiMessages;
 class QAction;
 class QLabel;
@@ -28,12 +30,15 @@ class QToolBar;
 class TAboutBox;
 class TEditorForm;
 class TEinzelSchritt;
+class TExportDialog;
 class TOptionenDialog;
 class TPaintBox;
 
 // The F1 completion of the command line: the first entry of the completion table that begins with
 // text (letters A-Z compared without case, at most 12 characters compared), or text unchanged.
 QString CompleteCommandWord(const QString& text);
+// The error box text of a file that could not be written, with the reason (an errno) below it.
+QString CannotCreateFileText(const QString& path, int error);
 
 class TMainForm : public QMainWindow {
     Q_OBJECT
@@ -61,6 +66,7 @@ public:
     // Created on first use by their own code, with this window as parent.
     TEinzelSchritt* EinzelSchritt = nullptr;
     TOptionenDialog* OptionenDialog = nullptr;
+    TExportDialog* ExportDialog = nullptr;
 
     GuiServices& Services() { return services_; }
     void ShowToolbar(bool visible);
@@ -73,6 +79,10 @@ public:
     bool ReplayStep();
     // Opens path as Open does after its dialog (the program's file argument).
     void OpenFile(const QString& path);
+    // The program's start once the window stands: offers to recover the construction of a run that did
+    // not end normally (recovery files in recoveryDirectory), else opens file unless it is empty; from
+    // then on every change is written to this window's own recovery file there.
+    void Start(const QString& file, const std::string& recoveryDirectory);
 
 public slots:
     void OkButtonClick();
@@ -97,6 +107,8 @@ public slots:
     void Einzelschritt1Click();
     void FilePrint();
     void GrafikinZwischenablage1Click();
+    // Defined with the export.
+    void FileExport();
 
 protected:
     bool event(QEvent* e) override;
@@ -126,6 +138,12 @@ private:
     // Before an error box of a rebuild: the rejected line is selected and in view.
     void BeforeErrorBox();
     void UpdateEditActions();
+
+    // Crash recovery; defined with it.
+    // Asks about the orphans of directory, newest first; the one recovered, if any, still claimed.
+    std::unique_ptr<OrphanRecovery> OfferRecovery(const std::string& directory);
+    // Writes the construction to the recovery file; the first failure in a row is reported.
+    bool WriteRecovery();
 
     // Direct manipulation; defined with it.
     // The newest point under device point (x, y), visible ones first; nullptr if none.
@@ -157,6 +175,8 @@ private:
     int chosenRow_ = -1;                           // the line whose number Alt+arrows change
     int chosenNumber_ = 0;
     std::unique_ptr<CommandHistory> history_;
+    std::unique_ptr<RecoveryFile> recovery_;  // none until Start
+    bool recoveryFaultShown_ = false;
     bool outerSizePending_ = true;  // the start size still has to make room for the frame
     QString hint_;                  // the last hint shown; descriptions and values do not change it
 
@@ -164,6 +184,7 @@ private:
     QAction* openAction_ = nullptr;
     QAction* saveAction_ = nullptr;
     QAction* saveAsAction_ = nullptr;
+    QAction* exportAction_ = nullptr;
     QAction* printAction_ = nullptr;
     QAction* exitAction_ = nullptr;
     QAction* undoAction_ = nullptr;

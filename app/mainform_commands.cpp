@@ -15,6 +15,7 @@
 #include "app/paintbox.h"
 #include "app/qtext.h"
 #include "document/commandhistory.h"
+#include "document/recovery.h"
 #include "drawing/drawstate.h"
 #include "drawing/transform.h"
 
@@ -189,6 +190,8 @@ bool TMainForm::FormCloseQuery() {
 }
 
 void TMainForm::FormClose() {
+    // A normal end: nothing to recover at the next start.
+    recovery_.reset();
     if (!SaveSettings(QFile::encodeName(settingsPath_).toStdString(), Options))
         services_.ShowError(this, QString::fromUtf8(kSettingsWriteError));
 }

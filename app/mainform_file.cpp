@@ -10,6 +10,7 @@
 #include "app/mainform.h"
 #include "app/paintbox.h"
 #include "app/qtext.h"
+#include "text/writeerror.h"
 
 namespace {
 
@@ -18,6 +19,11 @@ std::string PathBytes(const QString& path) {
 }
 
 }  // namespace
+
+QString CannotCreateFileText(const QString& path, int error) {
+    return QStringLiteral("Cannot create file %1.\n%2")
+        .arg(path, QString::fromStdString(WriteErrorReason(error)));
+}
 
 void TMainForm::ShowFileName(const QString& path) {
     Panel2->setText(QFileInfo(path).fileName());
@@ -52,7 +58,7 @@ void TMainForm::OpenFile(const QString& path) {
 bool TMainForm::SaveConstruction() {
     if (Document->Untitled()) return SaveConstructionAs();
     if (Document->Save()) return true;
-    services_.ShowError(this, QStringLiteral("Cannot create file %1.").arg(FileName()));
+    services_.ShowError(this, CannotCreateFileText(FileName(), Document->SaveError()));
     return false;
 }
 
@@ -61,7 +67,7 @@ bool TMainForm::SaveConstructionAs() {
     if (path.isEmpty()) return false;
     // Written beside the target and renamed over it: a failed save leaves the old file whole.
     if (!Document->SaveAs(PathBytes(path))) {
-        services_.ShowError(this, QStringLiteral("Cannot create file %1.").arg(path));
+        services_.ShowError(this, CannotCreateFileText(path, Document->SaveError()));
         return false;
     }
     ShowFileName(path);

@@ -192,7 +192,7 @@ void TMainForm::ShowRejectedLine() {
     if (rejected < 0) return;
     Panel1->setText(QStringLiteral("Zeile %1: %2")
                         .arg(rejected + 1)
-                        .arg(Cp1252ToQString(Document->State(rejected).message)));
+                        .arg(Cp1252ToQString(Document->State(rejected).message.str())));
 }
 
 // ---- Numbers of the command list

@@ -2,13 +2,17 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QImage>
+#include <QMimeData>
 #include <QPrinter>
+#include <memory>
 
 #include "app/guiservices.h"
+#include "app/imageexport.h"
 #include "app/mainform.h"
 #include "app/paintbox.h"
 #include "app/printing.h"
 #include "drawing/drawstate.h"
+#include "parser/tparser.h"
 
 void TMainForm::FilePrint() {
     if (Drawing().PrinterBusy) return;
@@ -29,7 +33,14 @@ void TMainForm::FilePrint() {
 }
 
 void TMainForm::GrafikinZwischenablage1Click() {
+    auto data = std::make_unique<QMimeData>();
     // The drawing area exactly as shown: its backing image, nothing drawn anew.
-    QImage picture = PaintBox->Image().copy();
-    QGuiApplication::clipboard()->setImage(picture);
+    data->setImageData(PaintBox->Image().copy());
+    // Beside it the same picture as SVG, for programs that take vector graphics.
+    const DeviceRect& area = Drawing().ScreenRect;
+    if (const std::optional<std::string> svg =
+            RenderMeasuredSvg(Document->Parser(), area.Width(), area.Height()))
+        data->setData(QStringLiteral("image/svg+xml"), QByteArray::fromStdString(*svg));
+    // The clipboard owns the data from here on.
+    QGuiApplication::clipboard()->setMimeData(data.release());
 }

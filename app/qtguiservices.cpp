@@ -49,6 +49,12 @@ GuiServices::Answer QtGuiServices::AskOkCancel(QWidget* parent, const QString& t
                                           QMessageBox::Ok));
 }
 
+GuiServices::Answer QtGuiServices::AskYesNo(QWidget* parent, const QString& text) {
+    const Answer answer = ToAnswer(QMessageBox::question(
+        parent, kConfirmTitle, text, QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes));
+    return answer == Answer::Yes ? Answer::Yes : Answer::No;
+}
+
 QString QtGuiServices::GetOpenFileName(QWidget* parent) {
     return QFileDialog::getOpenFileName(parent, QStringLiteral("Öffnen"), QString(),
                                         QStringLiteral("Konstruktion (*.con);;Alle Dateien (*)"));
@@ -62,6 +68,19 @@ QString QtGuiServices::GetSaveFileName(QWidget* parent) {
     // A name typed without extension gets ".con".
     dialog.setDefaultSuffix(QStringLiteral("con"));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return QString();
+    return dialog.selectedFiles().constFirst();
+}
+
+QString QtGuiServices::GetExportFileName(QWidget* parent, const QString& suggestion,
+                                         const QStringList& filters, QString& filter) {
+    QFileDialog dialog(parent, QStringLiteral("Exportieren"), suggestion);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setNameFilters(filters);
+    dialog.selectNameFilter(filter);
+    // The window adds the extension of the chosen filter itself.
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return QString();
+    filter = dialog.selectedNameFilter();
     return dialog.selectedFiles().constFirst();
 }
 

@@ -9,8 +9,11 @@ public:
     void ShowInformation(QWidget* parent, const QString& text) override;
     Answer AskYesNoCancel(QWidget* parent, const QString& text) override;
     Answer AskOkCancel(QWidget* parent, const QString& text) override;
+    Answer AskYesNo(QWidget* parent, const QString& text) override;
     QString GetOpenFileName(QWidget* parent) override;
     QString GetSaveFileName(QWidget* parent) override;
+    QString GetExportFileName(QWidget* parent, const QString& suggestion, const QStringList& filters,
+                              QString& filter) override;
     std::optional<QFont> ChooseFont(QWidget* parent, const QFont& initial) override;
     bool ExecPrintDialog(QWidget* parent, QPrinter& printer) override;
     int ExecDialog(QDialog& dialog) override;

@@ -3,6 +3,7 @@ target_sources(lineato_gui PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/mainform.cpp
   ${CMAKE_CURRENT_LIST_DIR}/mainform_commands.cpp
   ${CMAKE_CURRENT_LIST_DIR}/mainform_file.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/mainform_recovery.cpp
   ${CMAKE_CURRENT_LIST_DIR}/paintbox.cpp
   ${CMAKE_CURRENT_LIST_DIR}/editorform.cpp
   ${CMAKE_CURRENT_LIST_DIR}/icons.cpp

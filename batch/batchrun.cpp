@@ -12,6 +12,7 @@
 #include "drawing/transform.h"
 #include "parser/tparser.h"
 #include "text/fileio.h"
+#include "text/writeerror.h"
 
 namespace {
 
@@ -22,8 +23,10 @@ bool WriteImage(const ImageOutput& image, TParser& parser, const BatchOptions& o
         err << "lineato-batch: cannot render " << image.format << " image " << image.path << '\n';
         return false;
     }
-    if (!ReplaceFileAtomically(image.path, *bytes)) {
-        err << "lineato-batch: cannot write " << image.path << '\n';
+    const FileWriteResult written = ReplaceFile(image.path, *bytes);
+    if (!written.Ok()) {
+        err << "lineato-batch: " << image.format << "-Datei " << image.path
+            << " konnte nicht geschrieben werden: " << WriteErrorReason(written.error) << '\n';
         return false;
     }
     return true;

@@ -62,13 +62,17 @@ void ConstructionDocument::StartAfresh() {
     ForgetHistory();
     ClearCanvas();
     parser_.Redraw();
+    Changed();
 }
 
 bool ConstructionDocument::Open(const std::string& path) {
     parser_.Reset();
     fileName_ = path;
     const FileReadResult file = ReadFileBytes(path);
-    if (!file.bytes) return false;
+    if (!file.bytes) {
+        Changed();
+        return false;
+    }
     Load(*file.bytes);
     return true;
 }
@@ -80,20 +84,40 @@ bool ConstructionDocument::Load(std::string_view fileBytes, RebuildMode mode) {
     const bool all = ExecuteFrom(0, mode, false);
     // A later plain save asks for a name unless every line was accepted.
     untitled_ = !all;
+    Changed();
     return all;
 }
 
-bool ConstructionDocument::Save() {
-    if (!ReplaceFileAtomically(fileName_, SaveBytes())) return false;
+bool ConstructionDocument::WriteFile() {
+    saveError_ = ReplaceFile(fileName_, SaveBytes()).error;
+    if (saveError_ != 0) return false;
     modified_ = false;
+    return true;
+}
+
+bool ConstructionDocument::Save() {
+    if (!WriteFile()) return false;
+    Changed();
     return true;
 }
 
 bool ConstructionDocument::SaveAs(const std::string& path) {
     fileName_ = path;
-    if (!Save()) return false;
-    untitled_ = false;
-    return true;
+    // Also when it failed: the name is kept for the next try.
+    const bool written = WriteFile();
+    if (written) untitled_ = false;
+    Changed();
+    return written;
+}
+
+void ConstructionDocument::Restore(std::vector<std::string> lines, std::string fileName, bool untitled) {
+    SetLines(std::move(lines));
+    ForgetHistory();
+    fileName_ = std::move(fileName);
+    untitled_ = untitled;
+    modified_ = true;
+    RebuildAndRedraw();
+    Changed();
 }
 
 bool ConstructionDocument::AppendTyped(std::string_view line) {
@@ -102,11 +126,12 @@ bool ConstructionDocument::AppendTyped(std::string_view line) {
     const int first = parser_.Objects.Count();
     if (!parser_.Execute(line)) return false;
     DocumentLine added{std::string(line), {}};
-    added.state = {true, true, first, parser_.Objects.Count() - first, parser_.Tokens(), {}};
+    added.state = {true, true, first, parser_.Objects.Count() - first, TokenList(parser_.Tokens()), {}};
     lines_.push_back(std::move(added));
     modified_ = true;
     ForgetHistory();
     Notify(DocumentChange::Kind::LineAppended, LineCount() - 1);
+    Changed();
     return true;
 }
 
@@ -124,6 +149,7 @@ void ConstructionDocument::Undo() {
     }
     modified_ = true;
     RebuildAndRedraw();
+    Changed();
 }
 
 void ConstructionDocument::Redo() {
@@ -142,6 +168,7 @@ void ConstructionDocument::Redo() {
     }
     modified_ = true;
     RebuildAndRedraw();
+    Changed();
 }
 
 void ConstructionDocument::ReplaceAll(std::vector<std::string> lines) {
@@ -154,12 +181,13 @@ void ConstructionDocument::ReplaceAll(std::vector<std::string> lines) {
     // The clearing above took the axes away.
     ClearCanvas();
     parser_.Redraw();
+    Changed();
 }
 
 bool ConstructionDocument::ReplaceToken(int line, int token, std::string_view text, RebuildMode mode) {
     if (line < 0 || line >= LineCount()) return false;
     DocumentLine& target = lines_[static_cast<std::size_t>(line)];
-    const std::vector<LineToken>& tokens = target.state.tokens;
+    const TokenList& tokens = target.state.tokens;
     if (token < 0 || token >= static_cast<int>(tokens.size())) return false;
     const LineToken& span = tokens[static_cast<std::size_t>(token)];
     LineEdit edit{line, target.text, target.text};
@@ -174,6 +202,7 @@ bool ConstructionDocument::ReplaceToken(int line, int token, std::string_view te
     ExecuteFrom(0, mode, true);
     ClearCanvas();
     parser_.Redraw();
+    Changed();
     return true;
 }
 
@@ -194,8 +223,8 @@ bool ConstructionDocument::ExecuteLine(int i) {
                   accepted,
                   first,
                   parser_.Objects.Count() - first,
-                  parser_.Tokens(),
-                  accepted ? std::string() : messages_.LastError()};
+                  TokenList(parser_.Tokens()),
+                  accepted ? SparseText() : SparseText(messages_.LastError())};
     executing_ = -1;
     Notify(DocumentChange::Kind::StatesChanged, i);
     return accepted;
@@ -234,6 +263,10 @@ void ConstructionDocument::SetLines(std::vector<std::string> lines) {
     for (std::string& line : lines)
         lines_.push_back({std::move(line), {}});
     Notify(DocumentChange::Kind::LinesReset);
+}
+
+void ConstructionDocument::Changed() {
+    if (changed_) changed_();
 }
 
 void ConstructionDocument::ForgetHistory() {

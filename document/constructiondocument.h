@@ -13,6 +13,7 @@
 
 #include "document/deferreddrawing.h"
 #include "document/documentmessages.h"
+#include "document/linestate.h"
 #include "drawing/drawstate.h"
 #include "parser/tparser.h"
 
@@ -25,16 +26,6 @@ void SetStartWindow();
 enum class RebuildMode {
     StopAtRejected,  // open, undo, redo, the editor: the lines after it are not executed
     KeepGoing,       // the end of a replay, dragging: each line executes where it can
-};
-
-// What the document knows of one line since it was last executed.
-struct LineState {
-    bool executed = false;
-    bool accepted = false;
-    int firstObject = 0;  // index in Objects of the first object the line created
-    int objectCount = 0;  // objects it created (a rejected line keeps what it added before its error)
-    std::vector<LineToken> tokens;  // where its words and numbers stand, as the interpreter read them
-    std::string message;            // the error text of a rejected line, Windows-1252
 };
 
 // What changed, for views of the document's lines.
@@ -93,6 +84,11 @@ public:
     bool Save();
     // Remember path, then save there; afterwards no longer untitled.
     bool SaveAs(const std::string& path);
+    // The errno of the last Save or SaveAs that failed (see ReplaceFile), for the message.
+    int SaveError() const { return saveError_; }
+    // A construction brought back after a crash: these lines, file name and untitled flag, executed up
+    // to the first rejected line; modified, nothing to redo.
+    void Restore(std::vector<std::string> lines, std::string fileName, bool untitled);
 
     // A typed line: executed; when accepted, appended and modified, and nothing is left to redo.
     bool AppendTyped(std::string_view line);
@@ -153,6 +149,10 @@ public:
 
     // Called after every change of the lines or their states.
     void SetListener(std::function<void(const DocumentChange&)> listener) { listener_ = std::move(listener); }
+    // Called once at the end of every operation that changed the construction's lines or its file state
+    // (a typed line, undo, redo, the editor, a replaced token, a stepped number, the end of a live
+    // change, new, open, save, restore); not at each move of a live change.
+    void SetChangedListener(std::function<void()> listener) { changed_ = std::move(listener); }
 
 private:
     struct DocumentLine {
@@ -179,10 +179,13 @@ private:
     // Executes the whole construction again without boxes, going on after rejected lines, and redraws.
     void ExecuteLive();
 
+    // Writes the lines to the file name; not modified afterwards when it worked.
+    bool WriteFile();
     void SetLines(std::vector<std::string> lines);
     void ForgetHistory();
     void RebuildAndRedraw();
     void Notify(DocumentChange::Kind kind, int line = -1);
+    void Changed();
 
     DocumentMessages messages_;
     TParser parser_;
@@ -193,6 +196,7 @@ private:
     std::string fileName_;
     bool modified_ = false;
     bool untitled_ = true;
+    int saveError_ = 0;
 
     std::vector<RedoEntry> redo_;
     std::optional<LineEdit> lastEdit_;    // the token replacement the next Undo takes back, if any
@@ -201,4 +205,5 @@ private:
     bool marks_ = false;
 
     std::function<void(const DocumentChange&)> listener_;
+    std::function<void()> changed_;
 };

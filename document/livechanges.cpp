@@ -34,6 +34,7 @@ void ConstructionDocument::EndLiveEdit() {
     }
     // As after a typed line: the view widens where the construction now reaches its edge.
     parser_.ExtendToFit();
+    if (after != change.before) Changed();
 }
 
 void ConstructionDocument::CancelLiveEdit() {
@@ -45,12 +46,13 @@ void ConstructionDocument::CancelLiveEdit() {
     lines_[static_cast<std::size_t>(change.line)].text = change.before;
     Notify(DocumentChange::Kind::LineChanged, change.line);
     ExecuteLive();
+    Changed();
 }
 
 bool ConstructionDocument::StepNumber(int line, int token, int steps) {
     if (live_ || line < 0 || line >= LineCount()) return false;
     DocumentLine& target = lines_[static_cast<std::size_t>(line)];
-    const std::vector<LineToken>& tokens = target.state.tokens;
+    const TokenList& tokens = target.state.tokens;
     if (token < 0 || token >= static_cast<int>(tokens.size())) return false;
     const LineToken span = tokens[static_cast<std::size_t>(token)];
     if (span.kind != LineToken::Kind::Number) return false;
@@ -70,6 +72,7 @@ bool ConstructionDocument::StepNumber(int line, int token, int steps) {
     modified_ = true;
     Notify(DocumentChange::Kind::LineChanged, line);
     ExecuteLive();
+    Changed();
     return true;
 }
 

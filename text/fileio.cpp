@@ -38,18 +38,36 @@ FileReadResult ReadAll(int fd) {
     return result;
 }
 
-bool WriteAll(int fd, std::string_view bytes) {
+WriteFaultHook& FaultHook() {
+    static WriteFaultHook hook;
+    return hook;
+}
+
+// The error a test injects before step, or 0.
+int InjectedFault(WriteStep step) {
+    const WriteFaultHook& hook = FaultHook();
+    return hook ? hook(step) : 0;
+}
+
+// 0, or the errno of the failed write.
+int WriteAll(int fd, std::string_view bytes) {
+    if (const int fault = InjectedFault(WriteStep::Write)) return fault;
     while (!bytes.empty()) {
         const ssize_t count = ::write(fd, bytes.data(), bytes.size());
         if (count < 0 && errno == EINTR) continue;
-        if (count <= 0) return false;
+        if (count < 0) return errno;
+        if (count == 0) return EIO;
         bytes.remove_prefix(static_cast<std::size_t>(count));
     }
-    return true;
+    return 0;
 }
 
-// Opens a new file beside target, honouring the umask; returns its descriptor and name.
+// Opens a new file beside target, honouring the umask; returns its descriptor and name, or -1 with errno.
 int CreateTemporaryBeside(const std::filesystem::path& target, std::filesystem::path& name) {
+    if (const int fault = InjectedFault(WriteStep::Create)) {
+        errno = fault;
+        return -1;
+    }
     for (int attempt = 0; attempt < 100; ++attempt) {
         name = target;
         name += ".tmp" + std::to_string(::getpid()) + "_" + std::to_string(attempt);
@@ -57,6 +75,13 @@ int CreateTemporaryBeside(const std::filesystem::path& target, std::filesystem::
         if (fd >= 0 || errno != EEXIST) return fd;
     }
     return -1;
+}
+
+// The errno of the step, or 0; an injected fault takes the place of the call, which is then not made.
+template <typename Call>
+int Step(WriteStep step, Call call) {
+    if (const int fault = InjectedFault(step)) return fault;
+    return call() != 0 ? errno : 0;
 }
 
 }  // namespace
@@ -89,33 +114,42 @@ FileReadResult ReadDescriptorBytes(int fd) {
     return ReadAll(fd);
 }
 
-bool ReplaceFileAtomically(const std::string& path, std::string_view bytes) {
+void SetWriteFaultHook(WriteFaultHook hook) {
+    FaultHook() = std::move(hook);
+}
+
+FileWriteResult ReplaceFile(const std::string& path, std::string_view bytes, FileSync sync) {
     namespace fs = std::filesystem;
     std::error_code error;
     fs::path target = path;
     struct stat info {};
     const bool exists = ::stat(path.c_str(), &info) == 0;
     if (exists) {
-        if (!S_ISREG(info.st_mode)) return false;
+        if (S_ISDIR(info.st_mode)) return {EISDIR};
+        if (!S_ISREG(info.st_mode)) return {EINVAL};
         target = fs::canonical(target, error);
-        if (error) return false;
+        if (error) return {error.value()};
     } else if (fs::is_symlink(target, error)) {
-        return false;  // a dangling link: replacing the link itself would surprise
+        return {ENOENT};  // a dangling link: replacing the link itself would surprise
     }
 
     fs::path temporary;
     const int fd = CreateTemporaryBeside(target, temporary);
-    if (fd < 0) return false;
-    bool ok = WriteAll(fd, bytes);
-    if (ok && exists) ok = ::fchmod(fd, info.st_mode & 07777) == 0;
-    if (ok) ok = ::fsync(fd) == 0;
-    if (::close(fd) != 0) ok = false;
-    if (ok) ok = ::rename(temporary.c_str(), target.c_str()) == 0;
-    if (!ok) {
-        ::unlink(temporary.c_str());
-        return false;
-    }
-    return true;
+    if (fd < 0) return {errno != 0 ? errno : EIO};
+    int failure = WriteAll(fd, bytes);
+    if (failure == 0 && exists && ::fchmod(fd, info.st_mode & 07777) != 0) failure = errno;
+    if (failure == 0 && sync == FileSync::Flush)
+        failure = Step(WriteStep::Flush, [fd] { return ::fsync(fd); });
+    // A full disk may show only when the last blocks are written out at close.
+    if (::close(fd) != 0 && failure == 0) failure = errno;
+    if (failure == 0)
+        failure = Step(WriteStep::Rename, [&] { return ::rename(temporary.c_str(), target.c_str()); });
+    if (failure != 0) ::unlink(temporary.c_str());
+    return {failure};
+}
+
+bool ReplaceFileAtomically(const std::string& path, std::string_view bytes) {
+    return ReplaceFile(path, bytes).Ok();
 }
 
 bool MakeParentDirectories(const std::string& path) {

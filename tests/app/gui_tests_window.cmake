@@ -7,3 +7,8 @@ target_link_libraries(test_mainform_document PRIVATE Qt6::Test)
 lineato_gui_test(NAME test_manipulation SOURCES test_manipulation.cpp)
 target_link_libraries(test_manipulation PRIVATE Qt6::Test)
 target_compile_definitions(test_manipulation PRIVATE LINEATO_SOURCE_DIR="${PROJECT_SOURCE_DIR}")
+# Crash recovery, with a run of the real program that is killed.
+lineato_gui_test(NAME test_recovery_window SOURCES test_recovery_window.cpp)
+target_link_libraries(test_recovery_window PRIVATE Qt6::Test)
+target_compile_definitions(test_recovery_window PRIVATE LINEATO_PROGRAM="$<TARGET_FILE:lineato>")
+add_dependencies(test_recovery_window lineato)

@@ -18,8 +18,10 @@ public:
     void ShowInformation(QWidget*, const QString& text) override { information.push_back(text); }
     Answer AskYesNoCancel(QWidget*, const QString&) override { return Answer::No; }
     Answer AskOkCancel(QWidget*, const QString&) override { return Answer::Cancel; }
+    Answer AskYesNo(QWidget*, const QString&) override { return Answer::No; }
     QString GetOpenFileName(QWidget*) override { return {}; }
     QString GetSaveFileName(QWidget*) override { return {}; }
+    QString GetExportFileName(QWidget*, const QString&, const QStringList&, QString&) override { return {}; }
     std::optional<QFont> ChooseFont(QWidget*, const QFont&) override { return std::nullopt; }
     bool ExecPrintDialog(QWidget*, QPrinter& printer) override {
         ++printDialogs;

@@ -6,11 +6,14 @@
 #include <QImage>
 #include <QString>
 #include <QTemporaryDir>
+#include <cerrno>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "app/imageexport.h"
 #include "batch/batchrun.h"
+#include "text/fileio.h"
 
 namespace {
 
@@ -69,7 +72,57 @@ TEST_F(BatchExportTest, UnwritableOutputIsExitTwoWithMessage) {
     options.png = Path("no/such/dir/out.png");
     options.file = "a.con";
     EXPECT_EQ(Run(options, "PUNKT A 1 2\n"), kExitUsage);
-    EXPECT_NE(err_.str().find("cannot write " + options.png), std::string::npos) << err_.str();
+    EXPECT_EQ(err_.str(), "lineato-batch: PNG-Datei " + options.png +
+                              " konnte nicht geschrieben werden: Das Verzeichnis existiert nicht.\n");
+}
+
+TEST_F(BatchExportTest, EachExportFaultIsToldAndLeavesTheOldFilesWhole) {
+    ASSERT_TRUE(dir_.isValid());
+    BatchOptions options;
+    options.file = "a.con";
+    options.png = Path("old.png");
+    options.svg = Path("old.svg");
+    options.pdf = Path("old.pdf");
+    options.tikz = Path("old.tikz");
+    const std::vector<std::string> olds{options.png, options.svg, options.pdf, options.tikz};
+    for (const std::string& old : olds)
+        ASSERT_TRUE(ReplaceFileAtomically(old, "old " + old));
+    const std::string tail = " konnte nicht geschrieben werden: ";
+    const auto expected = [&](const char* reason) {
+        return "lineato-batch: PNG-Datei " + options.png + tail + reason + "\n" +
+               "lineato-batch: SVG-Datei " + options.svg + tail + reason + "\n" +
+               "lineato-batch: PDF-Datei " + options.pdf + tail + reason + "\n" +
+               "lineato-batch: TikZ-Datei " + options.tikz + tail + reason + "\n";
+    };
+    const struct {
+        WriteStep step;
+        int error;
+        const char* reason;
+    } faults[] = {{WriteStep::Write, ENOSPC, "Der Datenträger ist voll."},
+                  {WriteStep::Create, EROFS, "Der Datenträger ist schreibgeschützt."}};
+    for (const auto& fault : faults) {
+        err_.str("");
+        {
+            ScopedWriteFault inject(fault.step, fault.error);
+            // The construction is still executed and its messages given: only the files are missing.
+            EXPECT_EQ(Run(options, "PUNKT A 1 2\nWERT A\n"), kExitUsage);
+        }
+        EXPECT_EQ(err_.str(), expected(fault.reason));
+        for (const std::string& old : olds)
+            EXPECT_EQ(ReadAll(QString::fromStdString(old)).toStdString(), "old " + old);
+    }
+    EXPECT_NE(out_.str().find("Punkt A"), std::string::npos);
+
+    // A name that is a directory, and a vanished directory, for one file: the others are still written.
+    err_.str("");
+    options.png = dir_.path().toStdString();
+    options.pdf = Path("gone/x.pdf");
+    EXPECT_EQ(Run(options, "PUNKT A 1 2\n"), kExitUsage);
+    EXPECT_EQ(err_.str(), "lineato-batch: PNG-Datei " + options.png + tail +
+                              "Der Name gehört zu einem Verzeichnis.\nlineato-batch: PDF-Datei " +
+                              options.pdf + tail + "Das Verzeichnis existiert nicht.\n");
+    EXPECT_TRUE(ReadAll(QString::fromStdString(options.svg)).startsWith("<?xml"));
+    EXPECT_TRUE(ReadAll(QString::fromStdString(options.tikz)).contains("tikzpicture"));
 }
 
 TEST_F(BatchExportTest, ImagesShowTheStateAfterARejectedLine) {

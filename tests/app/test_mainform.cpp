@@ -1,10 +1,6 @@
 // The main window driven like a user: command line, completion, menus, toggles, undo, editor, files,
 // closing. Every modal answer comes from a script.
-#include <fcntl.h>
-#include <linux/fs.h>
-#include <sys/ioctl.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 #include <QAction>
 #include <QCloseEvent>
@@ -38,6 +34,7 @@
 #include "batch/batchrun.h"
 #include "drawing/drawstate.h"
 #include "drawing/transform.h"
+#include "tests/support/lockeddir.h"
 
 namespace {
 
@@ -56,11 +53,13 @@ public:
     void ShowInformation(QWidget*, const QString& text) override { infos.append(text); }
     Answer AskYesNoCancel(QWidget*, const QString& text) override { return Next(text); }
     Answer AskOkCancel(QWidget*, const QString& text) override { return Next(text); }
+    Answer AskYesNo(QWidget*, const QString& text) override { return Next(text); }
     QString GetOpenFileName(QWidget*) override { return openName; }
     QString GetSaveFileName(QWidget*) override {
         ++saveDialogs;
         return saveName;
     }
+    QString GetExportFileName(QWidget*, const QString&, const QStringList&, QString&) override { return {}; }
     std::optional<QFont> ChooseFont(QWidget*, const QFont&) override { return std::nullopt; }
     bool ExecPrintDialog(QWidget*, QPrinter&) override { return false; }
     int ExecDialog(QDialog& d) override { return dialog(d); }
@@ -489,39 +488,6 @@ TEST_F(MainFormTest, OpenStopsAtTheRejectedLineAndReportsUnreadableFiles) {
     }
 }
 
-// A directory nobody may create files in; for root the immutable flag does what permissions cannot.
-class LockedDir {
-public:
-    explicit LockedDir(const QString& path) : path_(path) {
-        QDir().mkpath(path);
-        ::chmod(QFile::encodeName(path).constData(), 0555);
-        if (geteuid() == 0) SetImmutable(true);
-    }
-    ~LockedDir() {
-        SetImmutable(false);
-        ::chmod(QFile::encodeName(path_).constData(), 0755);
-    }
-    bool Locked() const {
-        QFile probe(path_ + "/probe");
-        if (!probe.open(QIODevice::WriteOnly)) return true;
-        probe.remove();
-        return false;
-    }
-
-private:
-    void SetImmutable(bool on) {
-        const int fd = ::open(QFile::encodeName(path_).constData(), O_RDONLY | O_DIRECTORY);
-        if (fd < 0) return;
-        int flags = 0;
-        if (::ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0) {
-            flags = on ? (flags | FS_IMMUTABLE_FL) : (flags & ~FS_IMMUTABLE_FL);
-            ::ioctl(fd, FS_IOC_SETFLAGS, &flags);
-        }
-        ::close(fd);
-    }
-    QString path_;
-};
-
 TEST_F(MainFormTest, FailedSaveKeepsTheOldFile) {
     const QString locked = dir.filePath("locked");
     const QString target = locked + "/old.con";
@@ -533,7 +499,8 @@ TEST_F(MainFormTest, FailedSaveKeepsTheOldFile) {
     Type("PUNKT Z 5 5");
     services.saveName = target;
     form->FileSaveAs();
-    EXPECT_EQ(services.errors, QStringList{"Cannot create file " + target + "."});
+    EXPECT_EQ(services.errors, QStringList{"Cannot create file " + target + ".\n" +
+                                           U("Keine Berechtigung, dort zu schreiben.")});
     EXPECT_EQ(ReadAll(target), QByteArray("PUNKT A 0 0\r\n"));
     EXPECT_TRUE(form->Document->Modified());
     EXPECT_TRUE(form->Document->Untitled());

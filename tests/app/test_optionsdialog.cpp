@@ -33,8 +33,10 @@ public:
     void ShowInformation(QWidget*, const QString&) override {}
     Answer AskYesNoCancel(QWidget*, const QString&) override { return Answer::Cancel; }
     Answer AskOkCancel(QWidget*, const QString&) override { return Answer::Cancel; }
+    Answer AskYesNo(QWidget*, const QString&) override { return Answer::No; }
     QString GetOpenFileName(QWidget*) override { return {}; }
     QString GetSaveFileName(QWidget*) override { return {}; }
+    QString GetExportFileName(QWidget*, const QString&, const QStringList&, QString&) override { return {}; }
     std::optional<QFont> ChooseFont(QWidget*, const QFont& initial) override {
         fontDialogStarts.push_back(initial);
         return fontAnswer;

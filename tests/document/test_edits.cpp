@@ -132,7 +132,7 @@ TEST_F(DocumentTest, EditorReplacementRebuildsUpToTheFirstRejectedLine) {
     EXPECT_TRUE(document.Modified());
     EXPECT_EQ(messages.errors.size(), 1u);
     EXPECT_FALSE(document.State(1).accepted);
-    EXPECT_EQ(document.State(1).message, messages.errors.front());
+    EXPECT_EQ(document.State(1).message.str(), messages.errors.front());
     EXPECT_FALSE(document.State(2).executed);
 }
 
@@ -182,7 +182,7 @@ TEST_F(DocumentTest, QuietDocumentRecordsMessagesWithoutBoxes) {
     document.ReplaceToken(0, 1, "Z", RebuildMode::KeepGoing);
     EXPECT_TRUE(messages.errors.empty());
     EXPECT_TRUE(messages.information.empty());
-    EXPECT_EQ(document.State(1).message, ErrorText(11));
+    EXPECT_EQ(document.State(1).message.str(), ErrorText(11));
     document.SetQuiet(false);
     document.Undo();
     EXPECT_EQ(messages.information.size(), 1u);

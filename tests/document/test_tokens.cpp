@@ -1,5 +1,6 @@
 // Where the interpreter read each word and number of a line, for every command form, and which line
 // made which object.
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -88,6 +89,31 @@ TEST_F(DocumentTest, TheLineThatMadeAnObject) {
     EXPECT_EQ(document.LineOfObject(nullptr), -1);
     document.Undo();
     EXPECT_EQ(document.LineOfObject(Obj("p")), 4);
+}
+
+// Lines of up to five tokens keep them in the state itself, longer ones on the heap: both survive
+// copies, moves and the undo that puts an earlier state back.
+TEST_F(DocumentTest, TokensOfShortAndLongLinesSurviveCopiesAndMoves) {
+    Type({"PUNKT A 0 0", "PUNKT B 4 0", "PUNKT C 4 3", "PUNKT D 0 3", "PUNKT E 2 5", "POLYGON A B C D E"});
+    const std::string shortLine = Tokens(document, 0);
+    const std::string longLine = Tokens(document, 5);
+    EXPECT_EQ(longLine, "C:POLYGON W:A W:B W:C W:D W:E");
+    const LineState copy = document.State(5);
+    LineState moved = copy;
+    const LineState movedTo = std::move(moved);
+    ASSERT_EQ(copy.tokens.size(), 6u);
+    EXPECT_TRUE(std::equal(copy.tokens.begin(), copy.tokens.end(), movedTo.tokens.begin()));
+    EXPECT_TRUE(moved.tokens.empty());
+    LineState assigned = document.State(0);
+    assigned = copy;
+    EXPECT_EQ(assigned.tokens.size(), 6u);
+    assigned = document.State(0);
+    EXPECT_EQ(assigned.tokens.size(), 4u);
+    EXPECT_EQ(assigned.tokens[3], document.State(0).tokens[3]);
+    document.Undo();
+    document.Redo();
+    EXPECT_EQ(Tokens(document, 0), shortLine);
+    EXPECT_EQ(Tokens(document, 5), longLine);
 }
 
 }  // namespace

@@ -6,9 +6,13 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <string>
+
+#include "text/writeerror.h"
 
 namespace fs = std::filesystem;
 
@@ -79,6 +83,44 @@ TEST_F(FileIo, ReplacingKeepsTheOldFileWhenTheTargetIsNoFile) {
     for ([[maybe_unused]] const auto& entry : fs::directory_iterator(dir_))
         ++entries;
     EXPECT_EQ(entries, 1);
+}
+
+TEST_F(FileIo, EachFailedStepNamesItsErrorAndLeavesTheOldFileAlone) {
+    Put(Path("a.con"), "old");
+    const struct {
+        WriteStep step;
+        int error;
+    } faults[] = {{WriteStep::Create, EROFS},
+                  {WriteStep::Create, EACCES},
+                  {WriteStep::Write, ENOSPC},
+                  {WriteStep::Flush, EIO},
+                  {WriteStep::Rename, EDQUOT}};
+    for (const auto& fault : faults) {
+        ScopedWriteFault inject(fault.step, fault.error);
+        EXPECT_EQ(ReplaceFile(Path("a.con"), "new").error, fault.error) << static_cast<int>(fault.step);
+        EXPECT_EQ(ReadFileBytes(Path("a.con")).bytes, "old");
+    }
+    // A skipped flush is not a step that can fail.
+    {
+        ScopedWriteFault inject(WriteStep::Flush, EIO);
+        EXPECT_TRUE(ReplaceFile(Path("a.con"), "unflushed", FileSync::NoFlush).Ok());
+    }
+    EXPECT_EQ(ReadFileBytes(Path("a.con")).bytes, "unflushed");
+    int entries = 0;
+    for ([[maybe_unused]] const auto& entry : fs::directory_iterator(dir_))
+        ++entries;
+    EXPECT_EQ(entries, 1) << "a failed write left its temporary behind";
+}
+
+TEST_F(FileIo, RealFaultsAreToldApartInGerman) {
+    EXPECT_EQ(ReplaceFile(dir_.string(), "x").error, EISDIR);
+    EXPECT_EQ(ReplaceFile(Path("gone/a.con"), "x").error, ENOENT);
+    EXPECT_EQ(ReplaceFile("/dev/full", "x").error, EINVAL);
+    Put(Path("file"), "");
+    EXPECT_EQ(ReplaceFile(Path("file") + "/a.con", "x").error, ENOTDIR);
+
+    // A rare cause keeps the system's words.
+    EXPECT_NE(WriteErrorReason(ELOOP).find(std::strerror(ELOOP)), std::string::npos);
 }
 
 }  // namespace
