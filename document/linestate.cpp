@@ -7,7 +7,8 @@
 TokenList::TokenList(const LineToken* tokens, std::size_t count) {
     SetSize(count);
     if (count <= kLocal) {
-        std::memcpy(raw_ + kSizeBytes, tokens, count * sizeof(LineToken));
+        // An empty vector's data() may be null, which memcpy must never be given, even for no bytes.
+        if (count > 0) std::memcpy(raw_ + kSizeBytes, tokens, count * sizeof(LineToken));
         return;
     }
     auto heap = std::make_unique<LineToken[]>(count);
