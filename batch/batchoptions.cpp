@@ -24,6 +24,22 @@ const char* const kBatchOptionList =
     "  --help          show this text\n"
     "  --version       show the version\n";
 
+std::string ShownArgument(std::string_view arg) {
+    static constexpr char kDigits[] = "0123456789ABCDEF";
+    std::string shown;
+    for (const char c : arg) {
+        const auto u = static_cast<unsigned char>(c);
+        if (u < 0x20 || u == 0x7F || c == '\\') {
+            shown += "\\x";
+            shown += kDigits[u >> 4];
+            shown += kDigits[u & 15];
+        } else {
+            shown += c;
+        }
+    }
+    return shown;
+}
+
 namespace {
 
 // A whole decimal number in 1..kMaxBatchSize.
@@ -59,7 +75,7 @@ std::optional<BatchOptions> ParseBatchArguments(const std::vector<std::string>& 
         const bool isOption = !optionsEnded && arg.size() > 1 && arg[0] == '-';
         if (!isOption) {
             if (haveFile) {
-                error = "more than one FILE given: " + arg;
+                error = "more than one FILE given: " + ShownArgument(arg);
                 return std::nullopt;
             }
             options.file = arg;
@@ -85,22 +101,24 @@ std::optional<BatchOptions> ParseBatchArguments(const std::vector<std::string>& 
         } else if (arg == "--size" || arg == "--png" || arg == "--svg" || arg == "--pdf" || arg == "--tikz" ||
                    arg == "--tikz-width") {
             if (i + 1 >= args.size()) {
-                error = "option " + arg + " needs a value";
+                error = "option " + ShownArgument(arg) + " needs a value";
                 return std::nullopt;
             }
             const std::string& value = args[++i];
             if (arg == "--size") {
                 if (!ParseSize(value, options.width, options.height)) {
-                    error = "invalid size '" + value + "': expected WxH with W and H in 1..10000";
+                    error =
+                        "invalid size '" + ShownArgument(value) + "': expected WxH with W and H in 1..10000";
                     return std::nullopt;
                 }
             } else if (arg == "--tikz-width") {
                 if (!ParseTikzWidth(value, options.tikzWidth)) {
-                    error = "invalid TikZ width '" + value + "': expected centimetres above 0, at most 500";
+                    error = "invalid TikZ width '" + ShownArgument(value) +
+                            "': expected centimetres above 0, at most 500";
                     return std::nullopt;
                 }
             } else if (value.empty()) {
-                error = "option " + arg + " needs a file name";
+                error = "option " + ShownArgument(arg) + " needs a file name";
                 return std::nullopt;
             } else {
                 (arg == "--png"   ? options.png
@@ -109,7 +127,7 @@ std::optional<BatchOptions> ParseBatchArguments(const std::vector<std::string>& 
                                   : options.tikz) = value;
             }
         } else {
-            error = "unknown option " + arg;
+            error = "unknown option " + ShownArgument(arg);
             return std::nullopt;
         }
     }

@@ -3,6 +3,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 inline constexpr int kMaxBatchSize = 10000;  // largest drawing-area width or height
@@ -30,6 +31,10 @@ struct BatchOptions {
 // The options of args (without the program name); nullopt with a one-line reason in error on a usage
 // error. "--" ends the options, so a file name may start with "-".
 std::optional<BatchOptions> ParseBatchArguments(const std::vector<std::string>& args, std::string& error);
+
+// An argument as a usage error names it: control characters and backslashes as \xNN, so that the error
+// stays one line and tells the argument apart from what was printed around it.
+std::string ShownArgument(std::string_view arg);
 
 // The one-line synopsis, printed after a usage error and first by --help.
 extern const char* const kBatchSynopsis;

@@ -7,7 +7,7 @@
 TokenList::TokenList(const LineToken* tokens, std::size_t count) {
     SetSize(count);
     if (count <= kLocal) {
-        // An empty vector's data() may be null, which memcpy must not get even for no bytes.
+        // An empty vector's data() may be null, which memcpy must never be given, even for no bytes.
         if (count > 0) std::memcpy(raw_ + kSizeBytes, tokens, count * sizeof(LineToken));
         return;
     }

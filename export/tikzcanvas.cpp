@@ -28,9 +28,12 @@ constexpr int kMaxPenWidth = 256;
 // this share of the window's width of the circle.
 constexpr int kMaxCircleChords = 2000;
 constexpr double kCircleChordShare = 1e-4;
+// Below this many centimetres per unit the unit is no longer written with enough digits.
+constexpr double kSmallestUnitCm = 0.01;
 
+// The largest double written in fixed notation with 12 decimals has 309 + 1 + 12 characters and a sign.
 void AppendFixed(std::string& out, double value, int decimals) {
-    char buffer[64];
+    char buffer[340];
     const auto result =
         std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals);
     std::string_view text(buffer, static_cast<std::size_t>(result.ptr - buffer));
@@ -236,9 +239,9 @@ bool TikzCanvas::NearWindow(double x, double y) const {
 
 void TikzCanvas::AppendPoint(std::string& out, double x, double y) const {
     out += '(';
-    AppendFixed(out, x - frame_->originX, frame_->decimals);
+    AppendFixed(out, (x - frame_->originX) * frame_->scale, frame_->decimals);
     out += ',';
-    AppendFixed(out, y - frame_->originY, frame_->decimals);
+    AppendFixed(out, (y - frame_->originY) * frame_->scale, frame_->decimals);
     out += ')';
 }
 
@@ -335,7 +338,7 @@ void TikzCanvas::Circle(double cx, double cy, double r, const Pen& pen) {
     body_ += "\\draw" + PenOptions(pen) + " ";
     AppendPoint(body_, cx, cy);
     body_ += " circle[radius=";
-    AppendFixed(body_, r, frame.decimals);
+    AppendFixed(body_, r * frame.scale, frame.decimals);
     body_ += "];\n";
 }
 
@@ -412,8 +415,9 @@ void TikzCanvas::FixFrame(const WorldWindow& window) {
         frame.originX = std::nearbyint((window.xmin + window.xmax) / 2);
         frame.originY = std::nearbyint((window.ymin + window.ymax) / 2);
     }
-    // About five significant digits of the window's size.
-    const double span = std::max(width, height);
+    if (frame.cmPerUnit < kSmallestUnitCm) frame.scale = frame.cmPerUnit;
+    // About five significant digits of the window's size as written.
+    const double span = std::max(width, height) * frame.scale;
     frame.decimals = span > 0 ? std::clamp(static_cast<int>(std::ceil(-std::log10(span * 1e-5))), 0, 12) : 4;
     frame_ = frame;
 }
@@ -437,9 +441,9 @@ std::string TikzCanvas::Document(const WorldWindow& window) {
     }
     out += ". \\input it where a LaTeX document (UTF-8) that loads tikz wants it.\n";
     out += "\\begin{tikzpicture}[x=";
-    AppendFixed(out, frame.cmPerUnit, 6);
+    AppendFixed(out, frame.cmPerUnit / frame.scale, 6);
     out += "cm,y=";
-    AppendFixed(out, frame.cmPerUnit, 6);
+    AppendFixed(out, frame.cmPerUnit / frame.scale, 6);
     out += "cm,line width=" + Points(1);
     for (const PenStyle style : {PenStyle::Dash, PenStyle::Dot, PenStyle::DashDot}) {
         out += ",\n  " + std::string(DashName(style)) + "/.style={dash pattern=";

@@ -46,6 +46,9 @@ private:
         double cmPerUnit = 1;
         double originX = 0;  // subtracted from every coordinate (0 unless the window lies far out)
         double originY = 0;
+        // Written coordinates are (world - origin) * scale: 1, or cmPerUnit where the unit itself would
+        // be too small to write (TeX has no exponents), so that coordinates are centimetres then.
+        double scale = 1;
         int decimals = 4;
     };
     void FixFrame(const WorldWindow& window);

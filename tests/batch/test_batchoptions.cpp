@@ -61,6 +61,17 @@ TEST(BatchArguments, MissingOrExtraFilesAndUnknownOptionsAreUsageErrors) {
     EXPECT_FALSE(Parse({"--png", "", "a.con"}));
 }
 
+TEST(BatchArguments, ErrorsStayOneLineAndShowControlCharactersEscaped) {
+    std::string error;
+    EXPECT_FALSE(ParseBatchArguments({"--tikz\nx", "f"}, error));
+    EXPECT_EQ(error, "unknown option --tikz\\x0Ax");
+    EXPECT_FALSE(ParseBatchArguments({"a", "b\rc\\d"}, error));
+    EXPECT_EQ(error, "more than one FILE given: b\\x0Dc\\x5Cd");
+    EXPECT_FALSE(ParseBatchArguments({"--size", "5\tx5", "f"}, error));
+    EXPECT_EQ(error, "invalid size '5\\x09x5': expected WxH with W and H in 1..10000");
+    EXPECT_EQ(ShownArgument("umkreis \xE4.con"), "umkreis \xE4.con");  // other bytes stay as they are
+}
+
 TEST(BatchArguments, TikzVersionAndTheirValues) {
     auto options = Parse({"--tikz", "a.tex", "--tikz-width", "8,5", "f"});
     ASSERT_TRUE(options);

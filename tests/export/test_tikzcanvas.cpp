@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdio>
 #include <string>
 
 #include "tests/export/exportfixture.h"
@@ -103,6 +105,30 @@ TEST_F(TikzExport, WhatTexCannotHoldIsMadeSmallerOrCutToTheWindow) {
     SetWorldWindow(-1000, -1000, 1000, 1000);
     tikz = Tikz();
     EXPECT_NE(tikz.find("[x=0.1875cm,y=0.1875cm,"), std::string::npos) << tikz.substr(0, 200);
+
+    // So wide that the unit would be written as 0 cm: the coordinates are written in centimetres instead,
+    // within the five metres, and a circle's radius with them.
+    const std::string far = "PUNKT F 1" + std::string(38, '0') + " 1" + std::string(38, '0');
+    const std::string circle = "KREIS r F 1" + std::string(37, '0');
+    Build({far.c_str(), circle.c_str()});
+    SetWorldWindow(-2e38, -2e38, 2e38, 2e38);
+    tikz = Tikz();
+    ASSERT_NE(tikz.find("[x=1cm,y=1cm,"), std::string::npos) << tikz.substr(0, 200);
+    double left = 0, bottom = 0, right = 0, top = 0, x = 0, y = 0, radius = 0;
+    const std::size_t clip = tikz.find("\\clip ");
+    ASSERT_EQ(std::sscanf(tikz.c_str() + clip, "\\clip (%lf,%lf) rectangle (%lf,%lf)", &left, &bottom, &right,
+                          &top),
+              4);
+    EXPECT_NEAR(std::max(right - left, top - bottom), 500, 0.01);
+    const std::size_t point = tikz.find("% F\n\\draw (");
+    ASSERT_NE(point, std::string::npos) << tikz;
+    ASSERT_EQ(std::sscanf(tikz.c_str() + point + 10, "(%lf,%lf)", &x, &y), 2);
+    EXPECT_NEAR(y, top / 2, 0.01);  // the window's y range is the one asked for, x grows with the area
+    EXPECT_NEAR(x, y, 0.01);
+    const std::size_t ring = tikz.find("circle[radius=", tikz.find("% r\n"));
+    ASSERT_NE(ring, std::string::npos) << tikz;
+    ASSERT_EQ(std::sscanf(tikz.c_str() + ring, "circle[radius=%lf]", &radius), 1);
+    EXPECT_NEAR(radius, x / 10, 0.01);
 }
 
 }  // namespace
