@@ -15,14 +15,6 @@
 
 namespace {
 
-class NoMessages : public MessageSink {
-public:
-    void ShowErrorBox(const std::string&) override {}
-    void ShowInformationBox(const std::string&) override {}
-    void ShowStatusText(const std::string&) override {}
-    bool ValueInStatusLine() const override { return false; }
-};
-
 void BM_RecoveryWrite(benchmark::State& state) {
     const int lines = static_cast<int>(state.range(0));
     namespace fs = std::filesystem;
@@ -32,7 +24,7 @@ void BM_RecoveryWrite(benchmark::State& state) {
     NullCanvas canvas({0, 0, 640, 480});
     Drawing().DrawCanvas = &canvas;
     Drawing().ScreenRect = {0, 0, 640, 480};
-    NoMessages messages;
+    SilentMessages messages;
     ConstructionDocument document(messages);
     if (!document.Load(Workload(lines))) state.SkipWithError("the workload was not accepted");
     {

@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "fuzz/harness.h"
 #include "text/confile.h"
 #include "text/cp1252.h"
 
@@ -40,32 +41,6 @@ void CheckLines(std::string_view bytes) {
     if (text.find('\r') == std::string_view::npos && text.find('\n') == std::string_view::npos &&
         !text.empty() && (lines.size() != 1 || lines[0] != text))
         Fail("a text without line ends is one line");
-}
-
-// Number of code points when s is valid UTF-8 (shortest forms, no surrogates, at most U+10FFFF);
-// nullopt otherwise. Written apart from the converter's decoder on purpose.
-std::optional<std::size_t> CodePoints(std::string_view s) {
-    std::size_t count = 0;
-    for (std::size_t i = 0; i < s.size(); ++count) {
-        const auto b = static_cast<unsigned char>(s[i]);
-        const std::size_t length = b < 0x80         ? 1
-                                   : (b >> 5) == 6  ? 2
-                                   : (b >> 4) == 14 ? 3
-                                   : (b >> 3) == 30 ? 4
-                                                    : 0;
-        if (length == 0 || i + length > s.size()) return std::nullopt;
-        std::uint32_t code = length == 1 ? b : b & (0x7F >> length);
-        for (std::size_t k = 1; k < length; ++k) {
-            const auto c = static_cast<unsigned char>(s[i + k]);
-            if ((c & 0xC0) != 0x80) return std::nullopt;
-            code = (code << 6) | (c & 0x3F);
-        }
-        constexpr std::uint32_t kShortest[] = {0, 0, 0x80, 0x800, 0x10000};
-        if (code < kShortest[length] || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF))
-            return std::nullopt;
-        i += length;
-    }
-    return count;
 }
 
 void CheckCp1252(std::string_view bytes) {

@@ -14,6 +14,7 @@
 #include "document/constructiondocument.h"
 #include "drawing/drawstate.h"
 #include "drawing/nullcanvas.h"
+#include "fuzz/harness.h"
 #include "parser/commandwords.h"
 #include "text/asciicase.h"
 
@@ -25,38 +26,7 @@ namespace {
     std::abort();
 }
 
-class SilentMessages : public MessageSink {
-public:
-    void ShowErrorBox(const std::string&) override {}
-    void ShowInformationBox(const std::string&) override {}
-    void ShowStatusText(const std::string&) override {}
-    bool ValueInStatusLine() const override { return false; }
-};
-
 constexpr int kMaxLines = 200;
-
-// Valid UTF-8: shortest forms, no surrogates, at most U+10FFFF.
-bool ValidUtf8(std::string_view s) {
-    for (std::size_t i = 0; i < s.size();) {
-        const auto b = static_cast<unsigned char>(s[i]);
-        const std::size_t length = b < 0x80         ? 1
-                                   : (b >> 5) == 6  ? 2
-                                   : (b >> 4) == 14 ? 3
-                                   : (b >> 3) == 30 ? 4
-                                                    : 0;
-        if (length == 0 || i + length > s.size()) return false;
-        std::uint32_t code = length == 1 ? b : b & (0x7F >> length);
-        for (std::size_t k = 1; k < length; ++k) {
-            const auto c = static_cast<unsigned char>(s[i + k]);
-            if ((c & 0xC0) != 0x80) return false;
-            code = (code << 6) | (c & 0x3F);
-        }
-        constexpr std::uint32_t kShortest[] = {0, 0, 0x80, 0x800, 0x10000};
-        if (code < kShortest[length] || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) return false;
-        i += length;
-    }
-    return true;
-}
 
 // Whether line i is one the description speaks of: executed, accepted, with a command other than
 // FARBE and WERT.
@@ -101,12 +71,7 @@ void Check(const ConstructionDocument& document) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    DrawStateGuard restore;
-    Drawing() = DrawState{};
-    const DeviceRect area{0, 0, 640, 480};
-    NullCanvas canvas(area);
-    Drawing().DrawCanvas = &canvas;
-    Drawing().ScreenRect = area;
+    NullDrawingArea drawing;
     SilentMessages messages;
     ConstructionDocument document(messages);
 

@@ -15,6 +15,7 @@
 #include "document/constructiondocument.h"
 #include "drawing/drawstate.h"
 #include "drawing/nullcanvas.h"
+#include "fuzz/harness.h"
 #include "fuzz/invariants.h"
 #include "text/confile.h"
 
@@ -43,7 +44,7 @@ enum Operation : unsigned char {
 constexpr int kMaxRecords = 48;
 constexpr std::size_t kMaxEditorLines = 64;
 
-class SilentMessages : public MessageSink {
+class ErrorRecorder : public MessageSink {
 public:
     void ShowErrorBox(const std::string& text) override {
         if (text.empty()) Fail("empty error box", -1);
@@ -346,7 +347,7 @@ private:
             DrawStateGuard restore;
             NullCanvas canvas(area_);
             Drawing().DrawCanvas = &canvas;
-            SilentMessages quiet;
+            ErrorRecorder quiet;
             ConstructionDocument fresh(quiet);
             fresh.Parser().Axes.Visible = parser.Axes.Visible;
             for (const Executed& e : executed_) {
@@ -380,7 +381,7 @@ private:
     }
 
     DeviceRect area_;
-    SilentMessages messages_;
+    ErrorRecorder messages_;
     ConstructionDocument document_;
     std::vector<Executed> executed_;
     std::vector<std::vector<std::string>> undone_;  // the lines before each undo that can be redone
@@ -392,13 +393,8 @@ private:
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    DrawStateGuard restore;
-    Drawing() = DrawState{};
-    const DeviceRect area{0, 0, 640, 480};
-    NullCanvas canvas(area);
-    Drawing().DrawCanvas = &canvas;
-    Drawing().ScreenRect = area;
-    Harness harness(area);
+    NullDrawingArea drawing;
+    Harness harness(drawing.area);
     harness.Run(std::string_view(reinterpret_cast<const char*>(data), size));
     return 0;
 }

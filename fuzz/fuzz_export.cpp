@@ -14,6 +14,7 @@
 #include "drawing/textmetrics.h"
 #include "drawing/transform.h"
 #include "export/render.h"
+#include "fuzz/harness.h"
 #include "fuzz/tikzcheck.h"
 #include "fuzz/xmlcheck.h"
 
@@ -24,14 +25,6 @@ namespace {
                  static_cast<int>(output.size()), output.data());
     std::abort();
 }
-
-class SilentMessages : public MessageSink {
-public:
-    void ShowErrorBox(const std::string&) override {}
-    void ShowInformationBox(const std::string&) override {}
-    void ShowStatusText(const std::string&) override {}
-    bool ValueInStatusLine() const override { return false; }
-};
 
 // Drawing areas lineato-batch accepts: the default, the smallest, the largest, thin strips, an odd one.
 constexpr DeviceRect kAreas[] = {{0, 0, 640, 480}, {0, 0, 1, 1}, {0, 0, 10000, 10000}, {0, 0, 3000, 20},

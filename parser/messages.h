@@ -16,3 +16,12 @@ public:
     // Where WERT reports: the status line (true) or an information box (false).
     virtual bool ValueInStatusLine() const = 0;
 };
+
+// Shows nothing: for runs that check results rather than messages (benchmarks, fuzzers).
+class SilentMessages : public MessageSink {
+public:
+    void ShowErrorBox(const std::string&) override {}
+    void ShowInformationBox(const std::string&) override {}
+    void ShowStatusText(const std::string&) override {}
+    bool ValueInStatusLine() const override { return false; }
+};
