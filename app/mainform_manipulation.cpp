@@ -240,6 +240,9 @@ bool TMainForm::ListBoxNumberKey(QKeyEvent* key) {
             if (row != chosenRow_) ChooseNumber(row, 0);
             const std::vector<int> numbers = NumberTokens(Document->State(row));
             if (numbers.empty()) return true;
+            // The choice may stem from an earlier text of the line, with other numbers or none.
+            const int count = static_cast<int>(numbers.size());
+            chosenNumber_ = (chosenNumber_ % count + count) % count;
             StepNumberOf(row, numbers[static_cast<std::size_t>(chosenNumber_)],
                          key->key() == Qt::Key_Up ? 1 : -1);
             return true;

@@ -176,4 +176,25 @@ TEST_F(ManipulationTest, NumbersChangeByCtrlWheelAndAltArrows) {
     EXPECT_TRUE(services.errors.empty());
 }
 
+// A choice made on a line without numbers, or with more numbers than the line now has, still steps a
+// number of the line as it is.
+TEST_F(ManipulationTest, AChoiceFromAnEarlierTextOfTheLineStepsANumberItHasNow) {
+    form.Document->Load("PUNKT P\n");
+    form.ListBox->setFocus();
+    form.ListBox->setCurrentIndex(form.ListBox->model()->index(0, 0));
+    QTest::keyClick(form.ListBox, Qt::Key_Left, Qt::AltModifier);  // nothing to choose
+    QTest::keyClick(form.ListBox, Qt::Key_Left, Qt::AltModifier);
+    form.Document->ReplaceAll({"PUNKT P 1 2"});
+    form.ListBox->setCurrentIndex(form.ListBox->model()->index(0, 0));
+    QTest::keyClick(form.ListBox, Qt::Key_Up, Qt::AltModifier);
+    EXPECT_EQ(form.Lines()[0], "PUNKT P 1 3");
+    QTest::keyClick(form.ListBox, Qt::Key_Right, Qt::AltModifier);
+    QTest::keyClick(form.ListBox, Qt::Key_Right, Qt::AltModifier);
+    QTest::keyClick(form.ListBox, Qt::Key_Right, Qt::AltModifier);
+    form.Document->ReplaceAll({"PUNKT P 5"});
+    form.ListBox->setCurrentIndex(form.ListBox->model()->index(0, 0));
+    QTest::keyClick(form.ListBox, Qt::Key_Down, Qt::AltModifier);
+    EXPECT_EQ(form.Lines()[0], "PUNKT P 4");
+}
+
 }  // namespace
