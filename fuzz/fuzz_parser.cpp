@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -19,8 +20,8 @@
 #include "drawing/nullcanvas.h"
 #include "drawing/transform.h"
 #include "fuzz/invariants.h"
+#include "parser/commandwords.h"
 #include "parser/tparser.h"
-#include "text/asciicase.h"
 
 namespace {
 
@@ -57,20 +58,25 @@ constexpr char kToggleColorAndFit = '\x02';
 // Drawing areas the window can have: normal, a single pixel, minimised to nothing, a thin strip.
 constexpr DeviceRect kAreas[] = {{0, 0, 640, 480}, {0, 0, 1, 1}, {0, 0, 0, 0}, {0, 0, 3000, 20}};
 
-// The command word of a line as the interpreter reads it (ASCII upper case, ü and ö as UE and OE).
-std::string CommandWord(std::string_view line) {
-    std::string word;
-    for (char c : line) {
-        if (c == ' ' || c == '@') break;
-        const auto u = static_cast<unsigned char>(c);
-        if (u == 0xFC || u == 0xDC)
-            word += "UE";
-        else if (u == 0xF6 || u == 0xD6)
-            word += "OE";
-        else
-            word += AsciiUpper(c);
-    }
-    return word;
+// The command of a line as the interpreter read it: its recorded command word, looked up in the
+// interpreter's own table. Read back after the line ran, since only the interpreter knows where its
+// command word ends (a NUL ends it, for one).
+std::optional<CommandId> CommandRead(const TParser& parser, std::string_view line) {
+    const std::vector<LineToken>& tokens = parser.Tokens();
+    if (tokens.empty() || tokens.front().kind != LineToken::Kind::Command) return std::nullopt;
+    const LineToken& word = tokens.front();
+    if (word.end > line.size()) return std::nullopt;
+    return FindCommand(line.substr(word.begin, word.end - word.begin));
+}
+
+// The command a line will run, guessed before it runs: its first word up to a blank, '@' or a control
+// character.
+std::optional<CommandId> CommandAhead(std::string_view line) {
+    std::size_t end = 0;
+    while (end < line.size() && line[end] != ' ' && line[end] != '@' &&
+           static_cast<unsigned char>(line[end]) >= 0x20)
+        ++end;
+    return FindCommand(line.substr(0, end));
 }
 
 // A turn about the origin keeps every point's distance from it and from its neighbour in the list.
@@ -188,16 +194,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             SetColorMode(!Drawing().ColorMode);
             parser.AutoScale();
         } else {
-            const std::string command = CommandWord(line);
-            const bool turn = command == "DREHE";
-            changesEarlier = turn || command == "LOESCHE";
+            const bool turn = CommandAhead(line) == CommandId::Drehe;
             const int errorsBefore = messages.errors;
             std::vector<std::pair<double, double>> positions;
             if (turn)
                 for (int i = 0; i < parser.Objects.Count(); ++i)
                     positions.emplace_back(parser.Objects.Item(i)->GetX(), parser.Objects.Item(i)->GetY());
             const bool accepted = document.AppendTyped(line);
-            if (turn && accepted) CheckTurnKeepsShape(parser, positions, line);
+            const std::optional<CommandId> command = CommandRead(parser, line);
+            changesEarlier = command == CommandId::Drehe || command == CommandId::Loesche;
+            if (turn && accepted && command == CommandId::Drehe) CheckTurnKeepsShape(parser, positions, line);
             // A rejected line always tells the user why; an accepted one never shows an error box.
             if (accepted != (messages.errors == errorsBefore))
                 Fail(accepted ? "accepted line showed an error" : "silent rejection", line);
