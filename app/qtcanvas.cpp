@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <numbers>
 
+#include "app/glyphtable.h"
 #include "app/qtext.h"
 #include "drawing/arcgeometry.h"
 #include "drawing/clipping.h"
@@ -53,7 +54,7 @@ QString SymbolFontText(std::string_view cp1252) {
     return text;
 }
 
-QtCanvas::QtCanvas(QPainter* painter, DeviceRect area) : painter_(painter), clip_(area) {
+QtCanvas::QtCanvas(QPainter* painter, DeviceRect area) : painter_(painter), clip_(area), raster_(IsRaster()) {
     painter_->setRenderHint(QPainter::Antialiasing, false);
     painter_->setRenderHint(QPainter::TextAntialiasing, true);
     painter_->setClipRect(ToQRect(clip_));
@@ -148,15 +149,26 @@ void QtCanvas::SetClipRect(const DeviceRect& rect) {
 void QtCanvas::TextOut(int x, int y, const std::string& text) {
     x = ClampCoordinate(x);
     y = ClampCoordinate(y);
+    if (Compose(text)) {
+        // Most labels: glyphs put together from the font's table, no shaping.
+        const FontCache& f = *current_;
+        if (brush.style == BrushStyle::Solid)
+            painter_->fillRect(QRect(x, y, qRound(composedAdvance_), f.metrics.height()),
+                               ToQColor(brush.color));
+        if (composedIndexes_.isEmpty()) return;
+        SetTextPen();
+        QGlyphRun run;
+        run.setRawFont(current_->glyphs->RawFont());
+        run.setGlyphIndexes(composedIndexes_);
+        run.setPositions(composedPositions_);
+        painter_->drawGlyphRun(QPointF(x, y + f.metrics.ascent()), run);
+        return;
+    }
     ShapedText& shaped = Shaped(text);
     FontCache& f = *current_;
     if (brush.style == BrushStyle::Solid)
         painter_->fillRect(QRect(x, y, Width(shaped), f.metrics.height()), ToQColor(brush.color));
-    if (!textPenColor_ || *textPenColor_ != font.color) {
-        textPen_ = QPen(ToQColor(font.color));
-        textPenColor_ = font.color;
-    }
-    painter_->setPen(textPen_);
+    SetTextPen();
     const QPoint baseline(x, y + f.metrics.ascent());
     // A text drawn a second time (a point is drawn again with every figure on it) is shaped once more
     // into glyphs that later draws reuse. Only raster devices: vector devices keep text as text.
@@ -177,7 +189,22 @@ void QtCanvas::TextOut(int x, int y, const std::string& text) {
 }
 
 int QtCanvas::TextWidth(const std::string& text) {
+    if (Compose(text)) return qRound(composedAdvance_);
     return Width(Shaped(text));
+}
+
+void QtCanvas::SetTextPen() {
+    if (!textPenColor_ || *textPenColor_ != font.color) {
+        textPen_ = QPen(ToQColor(font.color));
+        textPenColor_ = font.color;
+    }
+    painter_->setPen(textPen_);
+}
+
+bool QtCanvas::Compose(const std::string& text) {
+    FontCache& f = CurrentFont();
+    return f.glyphs != nullptr && f.glyphs->Compose(text, painter_->device(), composedIndexes_,
+                                                    composedPositions_, composedAdvance_);
 }
 
 int QtCanvas::TextHeight(const std::string&) {
@@ -232,6 +259,14 @@ QtCanvas::FontCache& QtCanvas::CurrentFont() {
     fonts_.push_back(std::make_unique<FontCache>(
         FontCache{++lastFontId_, font, dpi, qfont, QFontMetrics(qfont, painter_->device()), {}}));
     current_ = fonts_.back().get();
+    if (raster_) {
+        const bool symbol = font.name == "Symbol";
+        current_->glyphs = SharedGlyphTable(qfont, dpi, symbol, [symbol](unsigned char c) {
+            const char byte = static_cast<char>(c);
+            const QString shown = symbol ? SymbolFontText({&byte, 1}) : Cp1252ToQString({&byte, 1});
+            return shown.isEmpty() ? QChar() : shown.front();
+        });
+    }
     return *current_;
 }
 
@@ -257,6 +292,10 @@ bool QtCanvas::IsRaster() const {
 
 void QtCanvas::ShapeGlyphs(ShapedText& shaped, const FontCache& f) const {
     if (shaped.shown.isEmpty()) return;
+    // A layout shows a soft hyphen at its end where drawText leaves it out: texts with controls or
+    // format characters are always drawn as text.
+    for (const QChar c : shaped.shown)
+        if (!c.isPrint() || c.category() == QChar::Other_Format) return;
     QTextLayout layout(shaped.shown, f.qfont, painter_->device());
     layout.beginLayout();
     const QTextLine line = layout.createLine();

@@ -17,6 +17,8 @@
 
 #include "drawing/canvas.h"
 
+class GlyphTable;
+
 class QtCanvas : public Canvas {
 public:
     // painter is not owned; it must be active on its device for the canvas's whole life. area is the
@@ -55,20 +57,30 @@ private:
         QFont qfont;
         QFontMetrics metrics;
         std::unordered_map<std::string, ShapedText> texts;
+        GlyphTable* glyphs = nullptr;  // raster devices only; not owned
     };
 
     // The Qt pen of the canvas pen, made again only when the canvas pen changed.
     const QPen& StrokePen();
+    void SetTextPen();
     // The cache of the current canvas font on the current device.
     FontCache& CurrentFont();
     ShapedText& Shaped(const std::string& text);
     int Width(ShapedText& shaped);
     bool IsRaster() const;
+    // The text put together from the current font's glyph table into composed_, false when it needs
+    // shaping.
+    bool Compose(const std::string& text);
     void ShapeGlyphs(ShapedText& shaped, const FontCache& f) const;
     QString ShownText(const std::string& text) const;
 
     QPainter* painter_;  // not owned
     DeviceRect clip_;
+    bool raster_ = false;
+    // The last composed text, kept to reuse its lists.
+    QList<quint32> composedIndexes_;
+    QList<QPointF> composedPositions_;
+    qreal composedAdvance_ = 0;
     int penX_ = 0;
     int penY_ = 0;
 

@@ -7,6 +7,7 @@
 #include <QImage>
 #include <QPainter>
 #include <memory>
+#include <string_view>
 
 namespace {
 
@@ -225,12 +226,12 @@ TEST_F(QtCanvasTest, SymbolFontLabelIsDrawnAsGreek) {
     EXPECT_GT(InkCount(), 5);
 }
 
-// Texts are drawn again from glyphs kept since an earlier draw, pens and fonts are set only when they
-// change; the pixels must be those of plain drawing with QPainter, also after the painter began anew on
-// another image (as the window's drawing area does on a resize).
+// Texts are put together from glyphs learnt once, or shaped and kept from an earlier draw; pens and
+// fonts are set only when they change; the pixels must be those of plain drawing with QPainter, also after
+// the painter began anew on another image (as the window's drawing area does on a resize).
 TEST(QtCanvasCaching, DrawsThePixelsOfPlainQPainterDrawing) {
     const auto blank = [] {
-        QImage image(240, 120, QImage::Format_RGB32);
+        QImage image(330, 120, QImage::Format_RGB32);
         image.setDotsPerMeterX(3780);
         image.setDotsPerMeterY(3780);
         image.fill(Qt::white);
@@ -247,6 +248,8 @@ TEST(QtCanvasCaching, DrawsThePixelsOfPlainQPainterDrawing) {
         {"Symbol", "ab1", QString::fromUtf8("\u03b1\u03b21")},
         {"Arial", "\xC4\xDF\x80\xE9", QString::fromUtf8("\u00c4\u00df\u20ac\u00e9")},
         {"Arial", "x\x99y", QString::fromUtf8("x\u2122y")},
+        {"Arial", "fi ffl", "fi ffl"},                             // ligatures and a blank
+        {"Arial", "\x01\xAD", QString::fromUtf8("\u0001\u00ad")},  // no glyph of their own
     };
     QImage viaCanvas = blank();
     QImage plain = blank();
@@ -258,13 +261,18 @@ TEST(QtCanvasCaching, DrawsThePixelsOfPlainQPainterDrawing) {
     plainPainter.setFont(twelvePixels);
     const int ascent = QFontMetrics(twelvePixels, &plain).ascent();
     {
-        QtCanvas canvas(&canvasPainter, {0, 0, 240, 120});
+        QtCanvas canvas(&canvasPainter, {0, 0, 330, 120});
+        const QFontMetrics metrics(twelvePixels, &viaCanvas);
         canvas.brush.style = BrushStyle::Clear;
         for (int pass = 0; pass < 3; ++pass) {  // the same text drawn again, as overlapping labels are
             for (std::size_t i = 0; i < std::size(labels); ++i) {
                 canvas.font = Font{labels[i].font, 9, kBlack};
                 const int x = 10 + 45 * static_cast<int>(i), y = 10 + 3 * pass;
                 canvas.TextOut(x, y, labels[i].text);
+                if (std::string_view(labels[i].font) == "Arial") {
+                    EXPECT_EQ(canvas.TextWidth(labels[i].text), metrics.horizontalAdvance(labels[i].shown))
+                        << labels[i].text;
+                }
                 plainPainter.drawText(QPoint(x, y + ascent), labels[i].shown);
                 canvas.pen = Pen{kRed, PenStyle::Dash, 1};
                 canvas.MoveTo(x, 60 + pass);
@@ -274,7 +282,7 @@ TEST(QtCanvasCaching, DrawsThePixelsOfPlainQPainterDrawing) {
         canvasPainter.end();
         plainPainter.end();
         // Lines are compared through the first image only: they are the canvas's own rules.
-        EXPECT_TRUE(viaCanvas.copy(0, 0, 240, 50) == plain.copy(0, 0, 240, 50));
+        EXPECT_TRUE(viaCanvas.copy(0, 0, 330, 50) == plain.copy(0, 0, 330, 50));
 
         // A new image: the painter forgets font and pen, the canvas must set them again.
         QImage second = blank();
