@@ -35,6 +35,10 @@ constexpr std::size_t kMaxTables = 64;
 
 }  // namespace
 
+bool DependsOnPlace(QChar c) {
+    return !c.isPrint() || c.category() == QChar::Other_Format;
+}
+
 GlyphTable::GlyphTable(QFont font, std::function<QChar(unsigned char)> shown)
     : font_(std::move(font)), shown_(std::move(shown)), kerning_(256 * 256, kUnknown) {}
 
@@ -42,10 +46,8 @@ const GlyphTable::Glyph& GlyphTable::Learn(unsigned char c, QPaintDevice* device
     Glyph& glyph = glyphs_[c];
     if (glyph.state != Glyph::State::Unknown) return glyph;
     glyph.state = Glyph::State::NeedsShaping;
-    // Controls and format characters (a soft hyphen shows only at the end of a line) depend on where
-    // they stand.
     const QChar shown = shown_(c);
-    if (!shown.isPrint() || shown.category() == QChar::Other_Format) return glyph;
+    if (DependsOnPlace(shown)) return glyph;
     const LaidOut laid = LayOut(QString(shown), font_, device);
     if (laid.runs.size() != 1 || laid.runs.front().glyphIndexes().size() != 1) return glyph;
     const QGlyphRun& run = laid.runs.front();
@@ -77,10 +79,9 @@ qreal GlyphTable::Kerning(unsigned char first, unsigned char second, QPaintDevic
     return kerning;
 }
 
-bool GlyphTable::Compose(std::string_view text, QPaintDevice* device, QList<quint32>& indexes,
-                         QList<QPointF>& positions, qreal& advance) {
-    indexes.clear();
-    positions.clear();
+bool GlyphTable::Compose(std::string_view text, QPaintDevice* device, ComposedText& composed) {
+    composed.indexes.clear();
+    composed.positions.clear();
     qreal x = 0;
     const Glyph* previous = nullptr;
     unsigned char previousChar = 0;
@@ -94,14 +95,14 @@ bool GlyphTable::Compose(std::string_view text, QPaintDevice* device, QList<quin
             if (std::isnan(kerning)) return false;
             x += kerning;
         }
-        indexes.append(glyph.index);
-        positions.append(QPointF(x + glyph.offset.x(), glyph.offset.y()));
+        composed.indexes.append(glyph.index);
+        composed.positions.append(QPointF(x + glyph.offset.x(), glyph.offset.y()));
         x += glyph.advance;
         previous = &glyph;
         previousChar = c;
     }
-    if (previous != nullptr) raw_ = previous->raw;
-    advance = x;
+    if (previous != nullptr) composed.raw = previous->raw;
+    composed.advance = x;
     return true;
 }
 

@@ -16,19 +16,28 @@
 
 class QPaintDevice;
 
+// A character whose look depends on where it stands (controls; format characters such as the soft
+// hyphen, which a layout shows at its end and drawText leaves out): texts holding one are drawn as text.
+bool DependsOnPlace(QChar c);
+
+// A text put together from glyphs: indexes, positions relative to the start of the baseline, advance.
+struct ComposedText {
+    QList<quint32> indexes;
+    QList<QPointF> positions;
+    qreal advance = 0;
+    QRawFont raw;
+};
+
 class GlyphTable {
 public:
     // shown gives the character Qt is to show for a Windows-1252 byte in this font.
     GlyphTable(QFont font, std::function<QChar(unsigned char)> shown);
 
-    // A text laid out as Qt lays it out: glyph indexes, positions relative to the start of the baseline
-    // and the advance. False when some character or pair needs real shaping (a glyph from a fallback
-    // font, a ligature, a character without a glyph); the caller then shapes the text itself. device
-    // is the one the text is drawn on; it is used only during the call.
-    bool Compose(std::string_view text, QPaintDevice* device, QList<quint32>& indexes,
-                 QList<QPointF>& positions, qreal& advance);
-    // The font of the glyphs of the last successful Compose.
-    const QRawFont& RawFont() const { return raw_; }
+    // A text laid out as Qt lays it out, into composed (whose lists are reused). False when some character or
+    // pair needs real shaping (a glyph from a fallback font, a ligature, a character without a glyph); the
+    // caller then shapes the text itself. device is the one the text is drawn on; it is used only during the
+    // call.
+    bool Compose(std::string_view text, QPaintDevice* device, ComposedText& composed);
 
 private:
     struct Glyph {
@@ -49,7 +58,6 @@ private:
     // Kerning of each pair of bytes (first * 256 + second): infinity until learnt, NaN when the pair
     // needs shaping. Kerning is a multiple of 1/64 pixel, exact in a float.
     std::vector<float> kerning_;
-    QRawFont raw_;
 };
 
 // The table of a Qt font on a device of some resolution, made on first use and kept for the process;

@@ -31,6 +31,11 @@ int ClampCoordinate(int v) {
     return std::clamp(v, -kDeviceLimit, kDeviceLimit);
 }
 
+// A Windows-1252 text as a canvas font shows it: the "Symbol" font shows Latin letters as Greek.
+QString ShownIn(bool symbol, std::string_view cp1252) {
+    return symbol ? SymbolFontText(cp1252) : Cp1252ToQString(cp1252);
+}
+
 QColor ToQColor(TColor c) {
     return QColor(c.r, c.g, c.b);
 }
@@ -153,14 +158,14 @@ void QtCanvas::TextOut(int x, int y, const std::string& text) {
         // Most labels: glyphs put together from the font's table, no shaping.
         const FontCache& f = *current_;
         if (brush.style == BrushStyle::Solid)
-            painter_->fillRect(QRect(x, y, qRound(composedAdvance_), f.metrics.height()),
+            painter_->fillRect(QRect(x, y, qRound(composed_.advance), f.metrics.height()),
                                ToQColor(brush.color));
-        if (composedIndexes_.isEmpty()) return;
+        if (composed_.indexes.isEmpty()) return;
         SetTextPen();
         QGlyphRun run;
-        run.setRawFont(current_->glyphs->RawFont());
-        run.setGlyphIndexes(composedIndexes_);
-        run.setPositions(composedPositions_);
+        run.setRawFont(composed_.raw);
+        run.setGlyphIndexes(composed_.indexes);
+        run.setPositions(composed_.positions);
         painter_->drawGlyphRun(QPointF(x, y + f.metrics.ascent()), run);
         return;
     }
@@ -172,7 +177,7 @@ void QtCanvas::TextOut(int x, int y, const std::string& text) {
     const QPoint baseline(x, y + f.metrics.ascent());
     // A text drawn a second time (a point is drawn again with every figure on it) is shaped once more
     // into glyphs that later draws reuse. Only raster devices: vector devices keep text as text.
-    if (++shaped.draws == 2 && IsRaster()) ShapeGlyphs(shaped, f);
+    if (++shaped.draws == 2 && raster_) ShapeGlyphs(shaped, f);
     if (!shaped.glyphs.isEmpty()) {
         for (const QGlyphRun& run : shaped.glyphs)
             painter_->drawGlyphRun(baseline, run);
@@ -189,7 +194,7 @@ void QtCanvas::TextOut(int x, int y, const std::string& text) {
 }
 
 int QtCanvas::TextWidth(const std::string& text) {
-    if (Compose(text)) return qRound(composedAdvance_);
+    if (Compose(text)) return qRound(composed_.advance);
     return Width(Shaped(text));
 }
 
@@ -202,9 +207,8 @@ void QtCanvas::SetTextPen() {
 }
 
 bool QtCanvas::Compose(const std::string& text) {
-    FontCache& f = CurrentFont();
-    return f.glyphs != nullptr && f.glyphs->Compose(text, painter_->device(), composedIndexes_,
-                                                    composedPositions_, composedAdvance_);
+    GlyphTable* table = CurrentFont().glyphs;
+    return table != nullptr && table->Compose(text, painter_->device(), composed_);
 }
 
 int QtCanvas::TextHeight(const std::string&) {
@@ -263,7 +267,7 @@ QtCanvas::FontCache& QtCanvas::CurrentFont() {
         const bool symbol = font.name == "Symbol";
         current_->glyphs = SharedGlyphTable(qfont, dpi, symbol, [symbol](unsigned char c) {
             const char byte = static_cast<char>(c);
-            const QString shown = symbol ? SymbolFontText({&byte, 1}) : Cp1252ToQString({&byte, 1});
+            const QString shown = ShownIn(symbol, {&byte, 1});
             return shown.isEmpty() ? QChar() : shown.front();
         });
     }
@@ -292,10 +296,8 @@ bool QtCanvas::IsRaster() const {
 
 void QtCanvas::ShapeGlyphs(ShapedText& shaped, const FontCache& f) const {
     if (shaped.shown.isEmpty()) return;
-    // A layout shows a soft hyphen at its end where drawText leaves it out: texts with controls or
-    // format characters are always drawn as text.
     for (const QChar c : shaped.shown)
-        if (!c.isPrint() || c.category() == QChar::Other_Format) return;
+        if (DependsOnPlace(c)) return;
     QTextLayout layout(shaped.shown, f.qfont, painter_->device());
     layout.beginLayout();
     const QTextLine line = layout.createLine();
@@ -312,5 +314,5 @@ void QtCanvas::ShapeGlyphs(ShapedText& shaped, const FontCache& f) const {
 }
 
 QString QtCanvas::ShownText(const std::string& text) const {
-    return font.name == "Symbol" ? SymbolFontText(text) : Cp1252ToQString(text);
+    return ShownIn(font.name == "Symbol", text);
 }

@@ -15,9 +15,8 @@
 #include <unordered_map>
 #include <vector>
 
+#include "app/glyphtable.h"
 #include "drawing/canvas.h"
-
-class GlyphTable;
 
 class QtCanvas : public Canvas {
 public:
@@ -78,9 +77,7 @@ private:
     DeviceRect clip_;
     bool raster_ = false;
     // The last composed text, kept to reuse its lists.
-    QList<quint32> composedIndexes_;
-    QList<QPointF> composedPositions_;
-    qreal composedAdvance_ = 0;
+    ComposedText composed_;
     int penX_ = 0;
     int penY_ = 0;
 
