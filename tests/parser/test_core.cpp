@@ -5,6 +5,7 @@
 #include <string>
 
 #include "drawing/drawstate.h"
+#include "parser/commandwords.h"
 #include "parser/errortexts.h"
 #include "tests/support/parserfixture.h"
 
@@ -29,6 +30,23 @@ TEST(ErrorTexts, AreWindows1252BytesExactly) {
     EXPECT_EQ(std::string(kOverflowText),
               "Gleitkomma\xFC"
               "berlauf");
+}
+
+TEST(CommandWords, AreFoundInAnyCaseWithUmlautsAndShortForms) {
+    EXPECT_EQ(FindCommand("punkt"), CommandId::Punkt);
+    EXPECT_EQ(FindCommand("MittelPunkt"), CommandId::Mittelpunkt);  // the longest word
+    EXPECT_EQ(FindCommand("mp"), CommandId::Mittelpunkt);
+    EXPECT_EQ(FindCommand("L\xF6sche"), CommandId::Loesche);
+    EXPECT_EQ(FindCommand("L\xD6SCHE"), CommandId::Loesche);
+    EXPECT_EQ(FindCommand("poly"), CommandId::Polygon);
+    // Whole words only, and no byte stands for more than its key.
+    EXPECT_EQ(FindCommand("PUNKTE"), std::nullopt);
+    EXPECT_EQ(FindCommand("PUNK"), std::nullopt);
+    EXPECT_EQ(FindCommand("MITTELPUNKTT"), std::nullopt);
+    EXPECT_EQ(FindCommand(std::string("PUNKT\0", 6)), std::nullopt);
+    EXPECT_EQ(FindCommand("\xFC\xFC\xFC\xFC\xFC\xFC\xFC\xFC\xFC\xFC\xFC"), std::nullopt);
+    EXPECT_EQ(FindCommand(""), std::nullopt);
+    EXPECT_EQ(CommandWordKey("l\xF6sche \xDC"), "LOESCHE UE");
 }
 
 TEST(ErrorTexts, UnknownNumbersShowUnknownError) {
