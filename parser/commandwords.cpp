@@ -35,10 +35,6 @@ constexpr CommandWord kCommandWords[] = {
     {"FARBE", CommandId::Farbe},
 };
 
-}  // namespace
-
-namespace {
-
 // Hands the key form of one typed byte, one or two characters, to append.
 template <typename Append>
 void AppendKeyOf(char ch, Append&& append) {
