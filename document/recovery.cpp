@@ -15,6 +15,7 @@
 #include <utility>
 
 #include "document/constructiondocument.h"
+#include "text/environment.h"
 
 namespace {
 
@@ -69,11 +70,6 @@ public:
 private:
     std::string_view rest_;
 };
-
-std::string Environment(const char* name) {
-    const char* value = std::getenv(name);
-    return value != nullptr ? value : "";
-}
 
 // path, or path-n from the second on. Appended piece by piece: "-" + string trips a false -Wrestrict of
 // GCC 12 at -O3.
@@ -155,7 +151,7 @@ std::string ChooseRecoveryDirectory(const std::string& xdgStateHome, const std::
 }
 
 std::string RecoveryDirectory() {
-    return ChooseRecoveryDirectory(Environment("XDG_STATE_HOME"), Environment("HOME"));
+    return ChooseRecoveryDirectory(EnvironmentValue("XDG_STATE_HOME"), HomeDirectory());
 }
 
 RecoveryFile::RecoveryFile(std::string directory) : directory_(std::move(directory)) {

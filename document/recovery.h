@@ -30,7 +30,7 @@ std::string RecoveryBytes(const RecoveryState& state);
 std::optional<RecoveryState> ParseRecoveryBytes(std::string_view bytes);
 
 // The recovery files' directory: "lineato" in $XDG_STATE_HOME when that is an absolute path, else in
-// $HOME/.local/state; empty without either.
+// .local/state in the home directory ($HOME, else the account's); empty when no home is known.
 std::string ChooseRecoveryDirectory(const std::string& xdgStateHome, const std::string& home);
 // The same from this process's environment.
 std::string RecoveryDirectory();

@@ -8,14 +8,10 @@
 #include <system_error>
 
 #include "generated/buildinfo.h"
+#include "text/environment.h"
 #include "text/fileio.h"
 
 namespace {
-
-std::string Environment(const char* name) {
-    const char* value = std::getenv(name);
-    return value != nullptr ? value : "";
-}
 
 // Both paths name the same existing directory (symbolic links resolved, /bin as /usr/bin).
 bool SameDirectory(const std::string& a, const std::string& b) {
@@ -43,8 +39,8 @@ std::string SettingsFilePath(const std::string& programDir) {
     facts.programDir = programDir;
     facts.programDirWritable = ::access(programDir.c_str(), W_OK) == 0;
     facts.installed = SameDirectory(programDir, kInstalledBinDir);
-    facts.xdgConfigHome = Environment("XDG_CONFIG_HOME");
-    facts.home = Environment("HOME");
+    facts.xdgConfigHome = EnvironmentValue("XDG_CONFIG_HOME");
+    facts.home = HomeDirectory();
     const std::string path = ChooseSettingsPath(facts);
     // The configuration directory is made now, so that the save at the end finds it; when that fails,
     // the save reports it as for any place that cannot be written.

@@ -13,7 +13,7 @@ struct SettingsPlaceFacts {
     bool programDirWritable = false;
     bool installed = false;     // the program runs from the directory its installation puts it in
     std::string xdgConfigHome;  // $XDG_CONFIG_HOME, empty when unset
-    std::string home;           // $HOME, empty when unset
+    std::string home;           // $HOME, else the account's home directory; empty when unknown
 };
 
 // programDir/LINEATO.INI when that directory can be written and is not the installed program's;

@@ -6,13 +6,16 @@
 
 #include <cerrno>
 #include <chrono>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "document/recovery.h"
 #include "tests/document/documentfixture.h"
+#include "text/environment.h"
 #include "text/fileio.h"
 
 namespace fs = std::filesystem;
@@ -85,6 +88,50 @@ TEST(RecoveryFormat, AnyBytesComeBackAndDamageIsRefused) {
         ParseRecoveryBytes("Lineato Wiederherstellung 1\nDatei 0\n\nUnbenannt 1\nZeilen "
                            "18446744073709551615\nEnde\n"));
     EXPECT_FALSE(ParseRecoveryBytes("Lineato Wiederherstellung 1\nDatei 99999999999999999999999\n"));
+}
+
+// Sets or unsets an environment variable for one scope.
+class ScopedEnvironment {
+public:
+    ScopedEnvironment(const char* name, const char* value) : name_(name) {
+        if (const char* old = std::getenv(name)) old_ = old;
+        if (value != nullptr)
+            ::setenv(name, value, 1);
+        else
+            ::unsetenv(name);
+    }
+    ~ScopedEnvironment() {
+        if (old_)
+            ::setenv(name_, old_->c_str(), 1);
+        else
+            ::unsetenv(name_);
+    }
+    ScopedEnvironment(const ScopedEnvironment&) = delete;
+    ScopedEnvironment& operator=(const ScopedEnvironment&) = delete;
+
+private:
+    const char* name_;
+    std::optional<std::string> old_;
+};
+
+TEST(RecoveryPlace, XdgStateHomeWhenAbsoluteElseTheHomeDirectoryEvenWithoutHome) {
+    EXPECT_EQ(ChooseRecoveryDirectory("/s", "/home/lehrer"), "/s/lineato");
+    EXPECT_EQ(ChooseRecoveryDirectory("rel", "/home/lehrer"), "/home/lehrer/.local/state/lineato");
+    EXPECT_EQ(ChooseRecoveryDirectory("", "/home/lehrer"), "/home/lehrer/.local/state/lineato");
+
+    ScopedEnvironment state("XDG_STATE_HOME", nullptr);
+    {
+        ScopedEnvironment home("HOME", "/home/lehrer");
+        EXPECT_EQ(RecoveryDirectory(), "/home/lehrer/.local/state/lineato");
+    }
+    // Started without HOME (env -i, a service): the account's home directory, never a bare name.
+    ScopedEnvironment home("HOME", nullptr);
+    const std::string home_dir = HomeDirectory();
+    ASSERT_FALSE(home_dir.empty());
+    EXPECT_EQ(home_dir.front(), '/');
+    EXPECT_EQ(RecoveryDirectory(), home_dir + "/.local/state/lineato");
+    ScopedEnvironment empty("HOME", "");
+    EXPECT_EQ(HomeDirectory(), home_dir);
 }
 
 TEST_F(RecoveryDir, ARunningOwnerIsNoOrphanAndItsNormalEndLeavesNothing) {
