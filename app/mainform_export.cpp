@@ -24,6 +24,13 @@ void TMainForm::FileExport() {
     const QString answer = services_.GetExportFileName(this, suggestion, ExportFilters(), filter);
     if (answer.isEmpty()) return;
     const ExportTarget target = ResolveExportTarget(answer, filter);
+    // The dialog asked about the name as typed; the extension added here names another file, which may
+    // already exist.
+    if (target.path != answer && QFileInfo::exists(target.path) &&
+        services_.AskYesNo(this,
+                           QStringLiteral("Die Datei %1 existiert bereits. Soll sie überschrieben werden?")
+                               .arg(QFileInfo(target.path).fileName())) != GuiServices::Answer::Yes)
+        return;
 
     const DrawState& state = Drawing();
     ExportDialog->Prepare(target.format, {state.ScreenRect.Width(), state.ScreenRect.Height()},

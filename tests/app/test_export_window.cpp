@@ -41,7 +41,13 @@ public:
         if (!answerFilter.isEmpty()) filter = answerFilter;
         return answerPath;
     }
+    Answer AskYesNo(QWidget*, const QString& text) override {
+        questions.append(text);
+        return overwrite;
+    }
     int fileDialogs = 0;
+    QStringList questions;
+    Answer overwrite = Answer::No;
     QStringList suggestions;
     QStringList offered;
     QString startFilter;
@@ -228,6 +234,27 @@ TEST_F(ExportWindowTest, ExtensionFromTheFilterUnlessTheNameHasOne) {
     EXPECT_TRUE(ReadAll(dir.filePath("bild.v2")).startsWith("\x89PNG"));
     EXPECT_FALSE(QFile::exists(dir.filePath("ohne")));
     EXPECT_FALSE(QFile::exists(dir.filePath("punkt..tex")));
+}
+
+TEST_F(ExportWindowTest, AnExistingFileNamedByTheAddedExtensionIsOverwrittenOnlyWhenConfirmed) {
+    const QString target = dir.filePath("alt.png");
+    QFile old(target);
+    ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+    old.write("alte Datei");
+    old.close();
+    // "alt" did not exist when the dialog accepted it; "alt.png" does: the window asks.
+    Export(dir.filePath("alt"), kPng);
+    ASSERT_EQ(services.questions.size(), 1);
+    EXPECT_EQ(services.questions.front(),
+              QString::fromUtf8("Die Datei alt.png existiert bereits. Soll sie überschrieben werden?"));
+    EXPECT_EQ(ReadAll(target), QByteArray("alte Datei"));
+    services.overwrite = GuiServices::Answer::Yes;
+    Export(dir.filePath("alt."), kPng);
+    EXPECT_EQ(services.questions.size(), 2);
+    EXPECT_TRUE(ReadAll(target).startsWith("\x89PNG"));
+    // A name the dialog already showed as it is written was its own question.
+    Export(target, kPng);
+    EXPECT_EQ(services.questions.size(), 2);
 }
 
 TEST_F(ExportWindowTest, CancelWritesNothingAndTheNextExportRemembersTheChoice) {
