@@ -9,7 +9,6 @@
 #include <algorithm>
 #include <cerrno>
 #include <charconv>
-#include <cstdlib>
 #include <filesystem>
 #include <system_error>
 #include <utility>
