@@ -86,7 +86,10 @@ std::size_t CommonLines(const std::vector<std::string>& a, const std::vector<std
     return previous[b.size()];
 }
 
-// The nine options from some bits of the input, so that every combination gets saved.
+// Options of the settings file; a save rewrites at most this many key lines.
+constexpr std::size_t kOptionCount = 10;
+
+// The ten options from some bits of the input, so that every combination gets saved.
 Settings SettingsFrom(std::string_view bytes) {
     unsigned bits = 0;
     for (unsigned char c : bytes)
@@ -94,7 +97,9 @@ Settings SettingsFrom(std::string_view bytes) {
     Settings s;
     bool* fields[] = {&s.ColourSetting,     &s.AxesSetting,      &s.ToolbarVisible,
                       &s.ValueInStatusLine, &s.PrintColour,      &s.PrintFixedScale,
-                      &s.PrintDoubleWidth,  &s.PrintCommandList, &s.PrintFrame};
+                      &s.PrintDoubleWidth,  &s.PrintCommandList, &s.PrintFrame,
+                      &s.PrintDescription};
+    static_assert(std::size(fields) == kOptionCount);
     for (bool* field : fields) {
         *field = bits & 1;
         bits >>= 1;
@@ -127,8 +132,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (after.Read("Fremd", "Schluessel", "\x01") != foreignBefore) Fail("foreign section changed");
     if (after.Read("Optionen", "Fremd", "\x01") != foreignInOptions) Fail("foreign key changed");
 
-    // Every old line is still there, in order, apart from at most the nine key lines that were rewritten.
-    if (CommonLines(Lines(bytes), Lines(*saved)) + 9 < Lines(bytes).size()) Fail("a save lost foreign lines");
+    // Every old line is still there, in order, apart from at most the ten key lines that were rewritten.
+    if (CommonLines(Lines(bytes), Lines(*saved)) + kOptionCount < Lines(bytes).size())
+        Fail("a save lost foreign lines");
 
     // A second save of the same options changes nothing.
     if (!SaveSettings(path, wanted)) Fail("second save failed");
