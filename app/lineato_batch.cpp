@@ -1,8 +1,11 @@
 // lineato-batch: executes a construction file headless and reports messages, a JSON dump and images.
+#include <fcntl.h>
 #include <unistd.h>
+
 #include <QGuiApplication>
 #include <QtGlobal>
 
+#include <cerrno>
 #include <clocale>
 #include <iostream>
 #include <string>
@@ -22,9 +25,23 @@ void QuietQtMessages(QtMsgType type, const QMessageLogContext&, const QString& m
     if (type == QtFatalMsg) std::cerr << "lineato-batch: Qt: " << message.toStdString() << '\n';
 }
 
+// A standard descriptor the caller closed is held by /dev/null, opened the wrong way round: no file the
+// program opens later can take its number and receive the dump, and reading or writing it still fails.
+void HoldClosedStandardDescriptors() {
+    for (int fd = STDIN_FILENO; fd <= STDERR_FILENO; ++fd) {
+        if (::fcntl(fd, F_GETFD) != -1 || errno != EBADF) continue;
+        const int held = ::open("/dev/null", fd == STDIN_FILENO ? O_WRONLY : O_RDONLY);
+        if (held >= 0 && held != fd) {
+            ::dup2(held, fd);
+            ::close(held);
+        }
+    }
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
+    HoldClosedStandardDescriptors();
     const std::vector<std::string> args(argv + 1, argv + argc);
     std::string error;
     const std::optional<BatchOptions> options = ParseBatchArguments(args, error);
@@ -34,11 +51,11 @@ int main(int argc, char** argv) {
     }
     if (options->help) {
         std::cout << kBatchSynopsis << kBatchOptionList;
-        return kExitAccepted;
+        return FlushOutput(std::cout, std::cerr) ? kExitAccepted : kExitUsage;
     }
     if (options->version) {
         std::cout << "lineato-batch " << kLineatoVersion << '\n';
-        return kExitAccepted;
+        return FlushOutput(std::cout, std::cerr) ? kExitAccepted : kExitUsage;
     }
 
     // Refused like the window refuses them: directories, pipes and devices given by name, and inputs

@@ -1,7 +1,9 @@
 // The batch run: start state, line-by-line execution, dump, image files.
 #include "batch/batchrun.h"
 
+#include <cerrno>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "batch/batchdump.h"
@@ -17,8 +19,18 @@
 
 namespace {
 
+void TellUnwritten(const ImageOutput& image, std::string_view reason, std::ostream& err) {
+    err << "lineato-batch: " << image.format << "-Datei " << image.path
+        << " konnte nicht geschrieben werden: " << reason << '\n';
+}
+
 // Writes one image file; false with a message on err when it cannot be made or written.
 bool WriteImage(const ImageOutput& image, TParser& parser, const BatchOptions& options, std::ostream& err) {
+    // An image named like the construction file it was made from would destroy that file.
+    if (options.file != "-" && SameFile(options.file, image.path)) {
+        TellUnwritten(image, "Das ist die Konstruktionsdatei selbst.", err);
+        return false;
+    }
     const std::optional<std::string> bytes = image.render(parser, options.width, options.height);
     if (!bytes) {
         err << "lineato-batch: cannot render " << image.format << " image " << image.path << '\n';
@@ -26,14 +38,27 @@ bool WriteImage(const ImageOutput& image, TParser& parser, const BatchOptions& o
     }
     const FileWriteResult written = ReplaceFile(image.path, *bytes);
     if (!written.Ok()) {
-        err << "lineato-batch: " << image.format << "-Datei " << image.path
-            << " konnte nicht geschrieben werden: " << WriteErrorReason(written.error) << '\n';
+        TellUnwritten(image, WriteErrorReason(written.error), err);
         return false;
     }
     return true;
 }
 
 }  // namespace
+
+bool FlushOutput(std::ostream& out, std::ostream& err) {
+    // The system's reason is known only when the final flush is what failed.
+    errno = 0;
+    out.flush();
+    const int error = errno;
+    if (out) return true;
+    err << "lineato-batch: Die Standardausgabe konnte nicht geschrieben werden";
+    if (error != 0)
+        err << ": " << WriteErrorReason(error) << '\n';
+    else
+        err << ".\n";
+    return false;
+}
 
 int RunBatch(const BatchOptions& options, std::string_view fileBytes, std::ostream& out, std::ostream& err,
              const std::vector<ImageOutput>& images) {
@@ -56,12 +81,12 @@ int RunBatch(const BatchOptions& options, std::string_view fileBytes, std::ostre
 
     if (options.dump) WriteDump(out, parser);
     if (options.describe) out << DescriptionUtf8(DescribeConstruction(document));
-    out.flush();
+    const bool outLost = !FlushOutput(out, err);
 
     bool written = true;
     for (const ImageOutput& image : images)
         written &= WriteImage(image, parser, options, err);
 
-    if (!written) return kExitUsage;
+    if (!written || outLost) return kExitUsage;
     return rejected ? kExitRejected : kExitAccepted;
 }

@@ -28,6 +28,10 @@ struct ImageOutput {
     ImageRenderer render;
 };
 
+// Flushes out; false, with a message on err, when something written to it was lost (a full disk, a closed
+// descriptor), so that a lost dump is not reported as success.
+bool FlushOutput(std::ostream& out, std::ostream& err);
+
 // Executes the construction-file bytes with the start state of the main window, writes messages and the
 // dump, then each image file. Returns the exit status.
 int RunBatch(const BatchOptions& options, std::string_view fileBytes, std::ostream& out, std::ostream& err,

@@ -152,6 +152,13 @@ bool ReplaceFileAtomically(const std::string& path, std::string_view bytes) {
     return ReplaceFile(path, bytes).Ok();
 }
 
+bool SameFile(const std::string& a, const std::string& b) {
+    struct stat first {};
+    struct stat second {};
+    return ::stat(a.c_str(), &first) == 0 && ::stat(b.c_str(), &second) == 0 &&
+           first.st_dev == second.st_dev && first.st_ino == second.st_ino;
+}
+
 bool MakeParentDirectories(const std::string& path) {
     namespace fs = std::filesystem;
     std::error_code error;

@@ -63,6 +63,10 @@ public:
     ScopedWriteFault& operator=(const ScopedWriteFault&) = delete;
 };
 
+// Whether both paths name one existing file (after symbolic links), so that writing one would destroy
+// the other.
+bool SameFile(const std::string& a, const std::string& b);
+
 // Makes the missing directories above path (not path itself), readable only by the user; true when the
 // directory holding path exists afterwards.
 bool MakeParentDirectories(const std::string& path);

@@ -1,13 +1,17 @@
 // Tests of a whole lineato-batch run in-process: image files, and bad input that must not crash or hang.
 #include <gtest/gtest.h>
 
+#include <unistd.h>
 #include <QByteArray>
 #include <QFile>
 #include <QImage>
 #include <QString>
 #include <QTemporaryDir>
+
 #include <cerrno>
+#include <fstream>
 #include <sstream>
+#include <streambuf>
 #include <string>
 #include <vector>
 
@@ -123,6 +127,54 @@ TEST_F(BatchExportTest, EachExportFaultIsToldAndLeavesTheOldFilesWhole) {
                               options.pdf + tail + "Das Verzeichnis existiert nicht.\n");
     EXPECT_TRUE(ReadAll(QString::fromStdString(options.svg)).startsWith("<?xml"));
     EXPECT_TRUE(ReadAll(QString::fromStdString(options.tikz)).contains("tikzpicture"));
+}
+
+TEST_F(BatchExportTest, AnImageNamedLikeTheConstructionFileLeavesThatFileWhole) {
+    ASSERT_TRUE(dir_.isValid());
+    const std::string construction = "PUNKT A 1 2\n";
+    BatchOptions options;
+    options.file = Path("a.con");
+    ASSERT_TRUE(ReplaceFileAtomically(options.file, construction));
+    // Once by its own name, once through a link to it; the other image is still written.
+    const std::string link = Path("link.png");
+    ASSERT_EQ(::symlink(options.file.c_str(), link.c_str()), 0);
+    options.png = options.file;
+    options.tikz = link;
+    options.svg = Path("a.svg");
+    EXPECT_EQ(Run(options, construction), kExitUsage);
+    const std::string tail = " konnte nicht geschrieben werden: Das ist die Konstruktionsdatei selbst.\n";
+    EXPECT_EQ(err_.str(),
+              "lineato-batch: PNG-Datei " + options.png + tail + "lineato-batch: TikZ-Datei " + link + tail);
+    EXPECT_EQ(ReadAll(QString::fromStdString(options.file)).toStdString(), construction);
+    EXPECT_TRUE(ReadAll(QString::fromStdString(options.svg)).startsWith("<?xml"));
+}
+
+// A stream whose every write is lost, as on a descriptor closed by the caller.
+class LosingBuffer : public std::streambuf {
+protected:
+    int_type overflow(int_type) override { return traits_type::eof(); }
+    std::streamsize xsputn(const char*, std::streamsize) override { return 0; }
+};
+
+TEST_F(BatchExportTest, ALostDumpIsExitTwoWithMessage) {
+    BatchOptions options;
+    options.file = "a.con";
+    options.dump = true;
+    LosingBuffer lost;
+    std::ostream out(&lost);
+    EXPECT_EQ(RunBatch(options, "PUNKT A 1 2\n", out, err_), kExitUsage);
+    EXPECT_EQ(err_.str(), "lineato-batch: Die Standardausgabe konnte nicht geschrieben werden.\n");
+
+    // A full disk names its reason; the construction's own result is told before it.
+    std::ofstream full("/dev/full");
+    if (!full) GTEST_SKIP() << "no /dev/full";
+    err_.str("");
+    options.describe = true;
+    EXPECT_EQ(RunBatch(options, "PUNKT A 1 2\nPUNKT A 1 2\n", full, err_), kExitUsage);
+    EXPECT_EQ(
+        err_.str(),
+        "a.con:2: Name ist bereits vergeben!\n"
+        "lineato-batch: Die Standardausgabe konnte nicht geschrieben werden: Der Datenträger ist voll.\n");
 }
 
 TEST_F(BatchExportTest, ImagesShowTheStateAfterARejectedLine) {
