@@ -95,10 +95,9 @@ Settings SettingsFrom(std::string_view bytes) {
     for (unsigned char c : bytes)
         bits = bits * 31 + c;
     Settings s;
-    bool* fields[] = {&s.ColourSetting,     &s.AxesSetting,      &s.ToolbarVisible,
-                      &s.ValueInStatusLine, &s.PrintColour,      &s.PrintFixedScale,
-                      &s.PrintDoubleWidth,  &s.PrintCommandList, &s.PrintFrame,
-                      &s.PrintDescription};
+    bool* fields[] = {&s.ColourSetting, &s.AxesSetting,     &s.ToolbarVisible,   &s.ValueInStatusLine,
+                      &s.PrintColour,   &s.PrintFixedScale, &s.PrintDoubleWidth, &s.PrintCommandList,
+                      &s.PrintFrame,    &s.PrintDescription};
     static_assert(std::size(fields) == kOptionCount);
     for (bool* field : fields) {
         *field = bits & 1;
