@@ -62,6 +62,9 @@ int WriteAll(int fd, std::string_view bytes) {
     return 0;
 }
 
+// Links followed to the end of a dangling chain, as many as the kernel follows.
+constexpr int kMaxLinkHops = 40;
+
 // Opens a new file beside target, honouring the umask; returns its descriptor and name, or -1 with errno.
 int CreateTemporaryBeside(const std::filesystem::path& target, std::filesystem::path& name) {
     if (const int fault = InjectedFault(WriteStep::Create)) {
@@ -130,7 +133,14 @@ FileWriteResult ReplaceFile(const std::string& path, std::string_view bytes, Fil
         target = fs::canonical(target, error);
         if (error) return {error.value()};
     } else if (fs::is_symlink(target, error)) {
-        return {ENOENT};  // a dangling link: replacing the link itself would surprise
+        // A dangling link: its final target is made, as the shell's redirection does; the link stays.
+        // Replacing the link itself would surprise.
+        for (int hop = 0; hop < kMaxLinkHops && fs::is_symlink(target, error); ++hop) {
+            const fs::path next = fs::read_symlink(target, error);
+            if (error) return {error.value()};
+            target = next.is_absolute() ? next : target.parent_path() / next;
+        }
+        if (fs::is_symlink(target, error)) return {ELOOP};
     }
 
     fs::path temporary;

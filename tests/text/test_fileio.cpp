@@ -85,6 +85,29 @@ TEST_F(FileIo, ReplacingKeepsTheOldFileWhenTheTargetIsNoFile) {
     EXPECT_EQ(entries, 1);
 }
 
+TEST_F(FileIo, ALinkIsWrittenThroughAndStaysALink) {
+    // To an existing file, and dangling through a relative and an absolute link: the final target is
+    // written, every link stays as it was.
+    Put(Path("old.con"), "old");
+    ASSERT_EQ(::symlink("old.con", Path("to-old").c_str()), 0);
+    ASSERT_EQ(::symlink("new.con", Path("to-new").c_str()), 0);
+    ASSERT_EQ(::symlink(Path("to-new").c_str(), Path("to-to-new").c_str()), 0);
+    EXPECT_TRUE(ReplaceFile(Path("to-old"), "replaced").Ok());
+    EXPECT_TRUE(ReplaceFile(Path("to-to-new"), "made").Ok());
+    EXPECT_EQ(ReadFileBytes(Path("old.con")).bytes, "replaced");
+    EXPECT_EQ(ReadFileBytes(Path("new.con")).bytes, "made");
+    for (const char* link : {"to-old", "to-new", "to-to-new"})
+        EXPECT_TRUE(fs::is_symlink(Path(link))) << link;
+
+    // A link into a missing directory and a loop of links name their real cause.
+    ASSERT_EQ(::symlink(Path("gone/x.con").c_str(), Path("to-gone").c_str()), 0);
+    EXPECT_EQ(ReplaceFile(Path("to-gone"), "x").error, ENOENT);
+    ASSERT_EQ(::symlink("loop-b", Path("loop-a").c_str()), 0);
+    ASSERT_EQ(::symlink("loop-a", Path("loop-b").c_str()), 0);
+    EXPECT_EQ(ReplaceFile(Path("loop-a"), "x").error, ELOOP);
+    EXPECT_FALSE(fs::exists(dir_ / "gone"));
+}
+
 TEST_F(FileIo, EachFailedStepNamesItsErrorAndLeavesTheOldFileAlone) {
     Put(Path("a.con"), "old");
     const struct {
