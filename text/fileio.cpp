@@ -132,6 +132,9 @@ FileWriteResult ReplaceFile(const std::string& path, std::string_view bytes, Fil
         if (!S_ISREG(info.st_mode)) return {EINVAL};
         target = fs::canonical(target, error);
         if (error) return {error.value()};
+        // The rename would replace a write-protected file as well; it stays protected, as with a write in
+        // place.
+        if (::access(target.c_str(), W_OK) != 0) return {errno};
     } else if (fs::is_symlink(target, error)) {
         // A dangling link: its final target is made, as the shell's redirection does; the link stays.
         // Replacing the link itself would surprise.

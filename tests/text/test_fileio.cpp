@@ -108,6 +108,14 @@ TEST_F(FileIo, ALinkIsWrittenThroughAndStaysALink) {
     EXPECT_FALSE(fs::exists(dir_ / "gone"));
 }
 
+TEST_F(FileIo, AWriteProtectedFileIsNotReplaced) {
+    if (::geteuid() == 0) GTEST_SKIP() << "root may write every file";
+    Put(Path("protected.con"), "old");
+    ASSERT_EQ(::chmod(Path("protected.con").c_str(), 0444), 0);
+    EXPECT_EQ(ReplaceFile(Path("protected.con"), "new").error, EACCES);
+    EXPECT_EQ(ReadFileBytes(Path("protected.con")).bytes, "old");
+}
+
 TEST_F(FileIo, EachFailedStepNamesItsErrorAndLeavesTheOldFileAlone) {
     Put(Path("a.con"), "old");
     const struct {
