@@ -44,7 +44,12 @@ std::string_view UpToLineBreak(std::string_view text) {
 
 IniFile::Line IniFile::LineAt(std::size_t begin) const {
     const std::size_t newline = text_.find('\n', begin);
-    if (newline == kNone) return {begin, text_.size(), text_.size()};
+    if (newline == kNone) {
+        // A CR ending the last line is its line end already: it becomes one as soon as a line is appended,
+        // and the line must read the same before and after.
+        const bool cr = text_.size() > begin && text_.back() == '\r';
+        return {begin, text_.size() - (cr ? 1 : 0), text_.size()};
+    }
     const std::size_t end = (newline > begin && text_[newline - 1] == '\r') ? newline - 1 : newline;
     return {begin, end, newline + 1};
 }

@@ -73,6 +73,24 @@ TEST(IniFile, WritesChangeOnlyTheLineConcerned) {
     EXPECT_EQ(empty.Text(), "[S]\r\nk=a\r\n");
 }
 
+TEST(IniFile, ALastLineEndedByCarriageReturnReadsAsOnceALineFollows) {
+    // Appending turns the lone CR into CR LF; the section and key must be the same ones before and after.
+    IniFile file("[Optionen]\nFarbe=1\n[drucker\r");
+    EXPECT_EQ(file.Read("Drucker", "Rahmen", "d"), "d");
+    file.Write("Drucker", "Rahmen", "1");
+    EXPECT_EQ(file.Text(), "[Optionen]\nFarbe=1\n[drucker\r\nRahmen=1\n");
+    file.Write("Drucker", "Rahmen", "1");
+    EXPECT_EQ(file.Text(), "[Optionen]\nFarbe=1\n[drucker\r\nRahmen=1\n");
+
+    IniFile key("[Optionen]\nFarbe=1\r");
+    EXPECT_EQ(key.Read("Optionen", "Farbe", "d"), "1");
+    key.Write("Optionen", "Farbe", "0");
+    EXPECT_EQ(key.Text(), "[Optionen]\nFarbe=0\r");
+    key.Write("Optionen", "Achsen", "1");
+    EXPECT_EQ(key.Read("Optionen", "Farbe", "d"), "0");
+    EXPECT_EQ(key.Text(), "[Optionen]\nFarbe=0\r\nAchsen=1\n");
+}
+
 TEST(IniFile, AnyBytesSurviveParsingAndWriting) {
     std::mt19937 random(7);
     for (int round = 0; round < 50; ++round) {
