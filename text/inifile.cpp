@@ -116,8 +116,10 @@ void IniFile::InsertLine(std::size_t offset, std::string_view content) {
     const std::string ending = LineEnding();
     std::string line(content);
     line += ending;
-    // A last line without its line end gets one before anything follows it.
-    if (offset == text_.size() && !text_.empty() && text_.back() != '\n') line.insert(0, ending);
+    // A last line without its line end gets one before anything follows it; a lone CR there is its line
+    // end already and only needs the LF that makes it a whole one.
+    if (offset == text_.size() && !text_.empty() && text_.back() != '\n')
+        line.insert(0, text_.back() == '\r' ? std::string("\n") : ending);
     text_.insert(offset, line);
 }
 

@@ -89,6 +89,13 @@ TEST(IniFile, ALastLineEndedByCarriageReturnReadsAsOnceALineFollows) {
     key.Write("Optionen", "Achsen", "1");
     EXPECT_EQ(key.Read("Optionen", "Farbe", "d"), "0");
     EXPECT_EQ(key.Text(), "[Optionen]\nFarbe=0\r\nAchsen=1\n");
+
+    // In a file of CR LF lines the lone CR gets only its LF: no second CR creeps into the value.
+    IniFile crlf("[Optionen]\r\nFarbe=0Fa\r");
+    crlf.Write("Optionen", "Farbe", "1");
+    crlf.Write("Optionen", "Achsen", "0");
+    EXPECT_EQ(crlf.Text(), "[Optionen]\r\nFarbe=1\r\nAchsen=0\r\n");
+    EXPECT_EQ(crlf.Read("Optionen", "Farbe", "d"), "1");
 }
 
 TEST(IniFile, AnyBytesSurviveParsingAndWriting) {
