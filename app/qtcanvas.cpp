@@ -1,6 +1,7 @@
 // QtCanvas: platform-canvas semantics (end points left out, dots, arcs, opaque text) on a QPainter.
 #include "app/qtcanvas.h"
 
+#include <QImage>
 #include <QList>
 #include <QPaintEngine>
 #include <QPainterPath>
@@ -26,6 +27,26 @@ constexpr int kMaxFontPoints = 1000;
 // Bounds of the caches of fonts and of shaped texts per font.
 constexpr std::size_t kMaxCachedFonts = 4;
 constexpr std::size_t kMaxCachedTexts = 1024;
+
+// Margin around a stroke's ideal line that holds every pixel the rasteriser may set for it.
+double StrokeMargin(int width) {
+    return width / 2.0 + 2;
+}
+
+// An arc this many times larger than the image is left to Qt without a footprint: far beyond the image,
+// the flattening of the curve is the rasteriser's business.
+constexpr double kMaxTrackedArcScale = 4;
+
+std::uint32_t PixelOf(TColor c) {
+    return qRgb(c.r, c.g, c.b);
+}
+
+// Antialiased text blends its colour into the image through Qt's gamma tables, which map only the ends of
+// each channel onto themselves: only there is text drawn onto its own colour sure to change nothing.
+bool BlendsOntoItselfExactly(TColor c) {
+    const auto end = [](int channel) { return channel == 0 || channel == 255; };
+    return end(c.r) && end(c.g) && end(c.b);
+}
 
 int ClampCoordinate(int v) {
     return std::clamp(v, -kDeviceLimit, kDeviceLimit);
@@ -59,6 +80,46 @@ QString SymbolFontText(std::string_view cp1252) {
     return text;
 }
 
+bool QtCanvas::TrackTiles() {
+    if (!skipsInvisible_ || !raster_) return false;
+    const QPaintDevice* device = painter_->device();
+    if (device == nullptr || device->devType() != QInternal::Image) return false;
+    const QImage& image = *static_cast<const QImage*>(device);
+    if (&image == tilesImage_ && image.constBits() == tilesBits_ && image.cacheKey() == tilesKey_)
+        return tiles_.Attached();
+    tilesImage_ = &image;
+    tilesBits_ = image.constBits();
+    tilesKey_ = image.cacheKey();
+    // Pixels as the canvas's colours give them, put into the image as they are drawn.
+    const bool plain =
+        (image.format() == QImage::Format_RGB32 || image.format() == QImage::Format_ARGB32_Premultiplied) &&
+        image.bytesPerLine() % 4 == 0 && painter_->deviceTransform().isIdentity() &&
+        painter_->compositionMode() == QPainter::CompositionMode_SourceOver && painter_->opacity() == 1.0 &&
+        !painter_->testRenderHint(QPainter::Antialiasing);
+    if (plain) {
+        tiles_.Reset(reinterpret_cast<const std::uint32_t*>(image.constBits()), image.width(), image.height(),
+                     image.bytesPerLine() / 4);
+    } else {
+        tiles_.Detach();
+    }
+    return tiles_.Attached();
+}
+
+template <typename DrawFn>
+void QtCanvas::DrawUnlessInvisible(bool tracked, TColor colour, bool keepsColour, DrawFn draw) {
+    if (!tracked) {
+        draw();
+        return;
+    }
+    const std::uint32_t pixel = PixelOf(colour);
+    if (keepsColour && tiles_.FootprintAll(pixel)) {
+        ++skipped_;
+        return;
+    }
+    draw();
+    tiles_.Drawn(pixel, keepsColour);
+}
+
 QtCanvas::QtCanvas(QPainter* painter, DeviceRect area) : painter_(painter), clip_(area), raster_(IsRaster()) {
     painter_->setRenderHint(QPainter::Antialiasing, false);
     painter_->setRenderHint(QPainter::TextAntialiasing, true);
@@ -79,13 +140,20 @@ void QtCanvas::LineTo(int x, int y) {
     penY_ = y;
 
     const int width = std::clamp(pen.width, 1, kMaxPenWidth);
+    const bool tracked = TrackTiles();
     if (fromX == x && fromY == y) {
         // A zero-length line leaves no mark with a thin pen and a round dot of the pen's width otherwise.
         if (width > 1) {
-            const double centreShift = (width % 2 == 1) ? 0.5 : 0.0;
-            painter_->setPen(Qt::NoPen);
-            painter_->setBrush(ToQColor(pen.color));
-            painter_->drawEllipse(QPointF(x + centreShift, y + centreShift), width / 2.0, width / 2.0);
+            if (tracked) {
+                const double reach = StrokeMargin(width);
+                tiles_.FootprintRect(x - reach, y - reach, x + reach, y + reach);
+            }
+            DrawUnlessInvisible(tracked, pen.color, true, [&] {
+                const double centreShift = (width % 2 == 1) ? 0.5 : 0.0;
+                painter_->setPen(Qt::NoPen);
+                painter_->setBrush(ToQColor(pen.color));
+                painter_->drawEllipse(QPointF(x + centreShift, y + centreShift), width / 2.0, width / 2.0);
+            });
         }
         return;
     }
@@ -103,42 +171,78 @@ void QtCanvas::LineTo(int x, int y) {
         t0 >= t1)
         return;
 
-    const QPen& qpen = StrokePen();
-    if (t0 > 0 && qpen.style() != Qt::SolidLine) {
-        QPen shifted = qpen;
-        shifted.setDashOffset(t0 * std::hypot(dx, dy) / width);
-        painter_->setPen(shifted);
-    } else {
-        painter_->setPen(qpen);  // the same pen object again costs the painter one comparison
-    }
-    if (t0 == 0 && t1 == 1) {  // exact: unclipped lines keep their integer end points
-        painter_->drawLine(fromX, fromY, x, y);
-    } else {
-        painter_->drawLine(QPointF(fromX + t0 * dx, fromY + t0 * dy),
-                           QPointF(fromX + t1 * dx, fromY + t1 * dy));
-    }
+    if (tracked)
+        tiles_.FootprintSegment(fromX + t0 * dx, fromY + t0 * dy, fromX + t1 * dx, fromY + t1 * dy,
+                                StrokeMargin(width));
+    DrawUnlessInvisible(tracked, pen.color, true, [&] {
+        const QPen& qpen = StrokePen();
+        if (t0 > 0 && qpen.style() != Qt::SolidLine) {
+            QPen shifted = qpen;
+            shifted.setDashOffset(t0 * std::hypot(dx, dy) / width);
+            painter_->setPen(shifted);
+        } else {
+            painter_->setPen(qpen);  // the same pen object again costs the painter one comparison
+        }
+        if (t0 == 0 && t1 == 1) {  // exact: unclipped lines keep their integer end points
+            painter_->drawLine(fromX, fromY, x, y);
+        } else {
+            painter_->drawLine(QPointF(fromX + t0 * dx, fromY + t0 * dy),
+                               QPointF(fromX + t1 * dx, fromY + t1 * dy));
+        }
+    });
 }
 
 void QtCanvas::Arc(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4) {
     const std::optional<ArcGeometry> arc = CanvasArcGeometry(x1, y1, x2, y2, x3, y3, x4, y4);
     if (!arc) return;  // no ellipse to draw
     const QRectF rect(arc->left, arc->top, arc->right - arc->left, arc->bottom - arc->top);
-    QPainterPath path;
-    path.arcMoveTo(rect, arc->start);
-    path.arcTo(rect, arc->start, arc->span);
-    painter_->setPen(StrokePen());
-    painter_->setBrush(Qt::NoBrush);
-    painter_->drawPath(path);
+    const auto draw = [&] {
+        QPainterPath path;
+        path.arcMoveTo(rect, arc->start);
+        path.arcTo(rect, arc->start, arc->span);
+        painter_->setPen(StrokePen());
+        painter_->setBrush(Qt::NoBrush);
+        painter_->drawPath(path);
+    };
+    if (!TrackTiles()) {
+        draw();
+        return;
+    }
+    // The outline of the ellipse lies between the circles of its two half axes; the curve Qt makes of it
+    // strays from the ellipse by a tiny part of its size.
+    const double a = rect.width() / 2;
+    const double b = rect.height() / 2;
+    const double larger = std::max(a, b);
+    const double imageSize = (tiles_.Columns() + tiles_.Rows()) * 1.0 * UniformTiles::kTileSize;
+    if (larger > kMaxTrackedArcScale * imageSize) {
+        draw();
+        tiles_.ForgetAll();
+        return;
+    }
+    const double margin = StrokeMargin(std::clamp(pen.width, 1, kMaxPenWidth)) + larger * 1e-3;
+    tiles_.FootprintRing(rect.center().x(), rect.center().y(), std::min(a, b) - margin, larger + margin);
+    DrawUnlessInvisible(true, pen.color, true, draw);
 }
 
 void QtCanvas::FillRect(const DeviceRect& rect) {
     if (brush.style != BrushStyle::Solid) return;
-    painter_->fillRect(ToQRect(rect), ToQColor(brush.color));
+    const QRect r = ToQRect(rect);
+    painter_->fillRect(r, ToQColor(brush.color));
+    if (!TrackTiles()) return;
+    const QRect filled = r.intersected(ToQRect(clip_));
+    if (filled.isEmpty()) return;
+    tiles_.Filled({filled.left(), filled.top(), filled.right() + 1, filled.bottom() + 1},
+                  PixelOf(brush.color));
 }
 
 void QtCanvas::Rectangle(const DeviceRect& rect) {
     const QRect r = ToQRect(rect);
     if (r.isEmpty()) return;
+    if (TrackTiles()) {
+        // Two colours: whatever it covers is no longer known.
+        tiles_.FootprintRect(r.left(), r.top(), r.left() + r.width(), r.top() + r.height());
+        tiles_.Drawn(PixelOf(pen.color), false);
+    }
     if (brush.style == BrushStyle::Solid) painter_->fillRect(r, ToQColor(brush.color));
     // The outline runs on the outermost pixels inside the rectangle, right and bottom exclusive.
     painter_->setPen(StrokePen());
@@ -154,23 +258,43 @@ void QtCanvas::SetClipRect(const DeviceRect& rect) {
 void QtCanvas::TextOut(int x, int y, const std::string& text) {
     x = ClampCoordinate(x);
     y = ClampCoordinate(y);
+    const bool tracked = TrackTiles();
+    // A text on its own colour changes nothing, unless an opaque background comes with it.
+    const bool keepsColour = brush.style != BrushStyle::Solid && BlendsOntoItselfExactly(font.color);
     if (Compose(text)) {
         // Most labels: glyphs put together from the font's table, no shaping.
         const FontCache& f = *current_;
-        if (brush.style == BrushStyle::Solid)
-            painter_->fillRect(QRect(x, y, qRound(composed_.advance), f.metrics.height()),
-                               ToQColor(brush.color));
-        if (composed_.indexes.isEmpty()) return;
-        SetTextPen();
-        QGlyphRun run;
-        run.setRawFont(composed_.raw);
-        run.setGlyphIndexes(composed_.indexes);
-        run.setPositions(composed_.positions);
-        painter_->drawGlyphRun(QPointF(x, y + f.metrics.ascent()), run);
+        const int height = f.metrics.height();
+        if (tracked) {
+            // Glyphs may reach beyond the advance and the line height, never by a whole line height.
+            const int reach = height + 2;
+            tiles_.FootprintRect(x - reach, y - reach, x + composed_.advance + reach, y + height + reach);
+        }
+        DrawUnlessInvisible(tracked, font.color, keepsColour, [&] {
+            if (brush.style == BrushStyle::Solid)
+                painter_->fillRect(QRect(x, y, qRound(composed_.advance), height), ToQColor(brush.color));
+            if (composed_.indexes.isEmpty()) return;
+            SetTextPen();
+            QGlyphRun run;
+            run.setRawFont(composed_.raw);
+            run.setGlyphIndexes(composed_.indexes);
+            run.setPositions(composed_.positions);
+            painter_->drawGlyphRun(QPointF(x, y + f.metrics.ascent()), run);
+        });
         return;
     }
     ShapedText& shaped = Shaped(text);
     FontCache& f = *current_;
+    if (tracked) {
+        // Shaped text may take glyphs from other fonts: a wider margin.
+        const int reach = 2 * f.metrics.height() + 2;
+        tiles_.FootprintRect(x - reach, y - reach, x + Width(shaped) + reach, y + f.metrics.height() + reach);
+        if (keepsColour && tiles_.FootprintAll(PixelOf(font.color))) {
+            ++skipped_;
+            return;
+        }
+        tiles_.Drawn(PixelOf(font.color), keepsColour);
+    }
     if (brush.style == BrushStyle::Solid)
         painter_->fillRect(QRect(x, y, Width(shaped), f.metrics.height()), ToQColor(brush.color));
     SetTextPen();

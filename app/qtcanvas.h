@@ -17,6 +17,7 @@
 
 #include "app/glyphtable.h"
 #include "drawing/canvas.h"
+#include "drawing/uniformtiles.h"
 
 class QtCanvas : public Canvas {
 public:
@@ -37,6 +38,11 @@ public:
     int TextHeight(const std::string& text) override;
     // From the top of a text drawn by TextOut down to its base line, in the current font.
     int TextAscent();
+    // Whether draws that would leave an image as it is are left out (on by default; the picture is the same
+    // either way, which the tests compare).
+    void SetSkipsInvisibleDraws(bool skips) { skipsInvisible_ = skips; }
+    // How many draws were left out so far.
+    std::size_t SkippedDraws() const { return skipped_; }
 
 private:
     // A text as it is shown in one font: the Qt string, its width once asked for, how often it was drawn
@@ -72,6 +78,13 @@ private:
     bool Compose(const std::string& text);
     void ShapeGlyphs(ShapedText& shaped, const FontCache& f) const;
     QString ShownText(const std::string& text) const;
+    // The tiles of the image the painter draws on, brought up to date with the image; false on other
+    // devices, where nothing is left out.
+    bool TrackTiles();
+    // Draws the current footprint of tiles_ in colour unless it is known to change nothing: true if drawn.
+    // keepsColour as for UniformTiles::Drawn.
+    template <typename DrawFn>
+    void DrawUnlessInvisible(bool tracked, TColor colour, bool keepsColour, DrawFn draw);
 
     QPainter* painter_;  // not owned
     DeviceRect clip_;
@@ -93,6 +106,15 @@ private:
     // still holds it, setting it again can be left out (a new page or image resets it).
     QFont fontSet_;
     int fontSetId_ = 0;
+
+    bool skipsInvisible_ = true;
+    std::size_t skipped_ = 0;
+    UniformTiles tiles_;
+    // What the tiles were made for: the image, its pixel buffer and its cache key (which changes whenever
+    // the image is changed other than by a painter).
+    const void* tilesImage_ = nullptr;
+    const void* tilesBits_ = nullptr;
+    qint64 tilesKey_ = 0;
 };
 
 // Text in the "Symbol" font: Latin letters become the Greek letters at their places in the Adobe
