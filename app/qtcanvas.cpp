@@ -141,6 +141,10 @@ void QtCanvas::LineTo(int x, int y) {
 
     const int width = std::clamp(pen.width, 1, kMaxPenWidth);
     const bool tracked = TrackTiles();
+    if (tracked && tiles_.AllOf(PixelOf(pen.color))) {
+        ++skipped_;
+        return;
+    }
     if (fromX == x && fromY == y) {
         // A zero-length line leaves no mark with a thin pen and a round dot of the pen's width otherwise.
         if (width > 1) {
@@ -193,6 +197,10 @@ void QtCanvas::LineTo(int x, int y) {
 }
 
 void QtCanvas::Arc(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4) {
+    if (TrackTiles() && tiles_.AllOf(PixelOf(pen.color))) {
+        ++skipped_;
+        return;
+    }
     const std::optional<ArcGeometry> arc = CanvasArcGeometry(x1, y1, x2, y2, x3, y3, x4, y4);
     if (!arc) return;  // no ellipse to draw
     const QRectF rect(arc->left, arc->top, arc->right - arc->left, arc->bottom - arc->top);
@@ -261,6 +269,10 @@ void QtCanvas::TextOut(int x, int y, const std::string& text) {
     const bool tracked = TrackTiles();
     // A text on its own colour changes nothing, unless an opaque background comes with it.
     const bool keepsColour = brush.style != BrushStyle::Solid && BlendsOntoItselfExactly(font.color);
+    if (tracked && keepsColour && tiles_.AllOf(PixelOf(font.color))) {
+        ++skipped_;
+        return;
+    }
     if (Compose(text)) {
         // Most labels: glyphs put together from the font's table, no shaping.
         const FontCache& f = *current_;

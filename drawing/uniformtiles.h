@@ -1,6 +1,7 @@
 // UniformTiles: which square tiles of a 32-bit raster image are of one colour throughout, so that a canvas
 // can leave out a draw that would only put a colour onto pixels that have it already. A big construction
-// on a small image covers most of it many times over; those draws then cost a look at a few tiles.
+// on a small image covers most of it many times over; those draws then cost a look at a few tiles, or at
+// one number once the whole image is of one colour.
 #pragma once
 
 #include <cstddef>
@@ -26,6 +27,8 @@ public:
     void FootprintSegment(double x0, double y0, double x1, double y1, double margin);
     void FootprintRing(double cx, double cy, double inner, double outer);
 
+    // True when every pixel of the image is known to have the colour: any draw of it may be left out.
+    bool AllOf(std::uint32_t colour);
     // True when every pixel of the footprint inside the image has the colour.
     bool FootprintAll(std::uint32_t colour);
     // The footprint was drawn in colour. keepsColour: the draw leaves pixels of its own colour as they are,
@@ -48,16 +51,32 @@ private:
         std::uint32_t colour = 0;
         State state = State::Unknown;
     };
-    // The tiles first ... last of a row of tiles.
-    struct Span {
-        int row;
-        int first;
-        int last;
+    // Per row of tiles: how many are known to be of the row's colour. A row whose count is the number of
+    // columns is of that colour throughout.
+    struct Row {
+        std::uint32_t colour = 0;
+        int count = 0;
+    };
+    enum class Shape : std::uint8_t { None, Rect, Segment, Ring };
+    // The current footprint, kept as its figure and turned into tiles row by row when asked.
+    struct Figure {
+        Shape shape = Shape::None;
+        double a = 0, b = 0, c = 0, d = 0, e = 0;
     };
 
-    // Adds the columns of the row whose pixels lie in [left, right).
-    void AddSpan(int row, double left, double right);
+    // Calls visit(row, first, last) for the tiles first ... last of each row in the footprint, except rows
+    // for which skipRow(row) is true, until it returns false; false if it did.
+    template <typename SkipRow, typename Visit>
+    bool ForEachSpan(SkipRow skipRow, Visit visit) const;
+    // The columns of the tiles holding pixels of [left, right); false when there are none.
+    bool Columns(double left, double right, int& first, int& last) const;
+    // The rows of tiles holding pixels of [top, bottom); false when there are none.
+    bool Rows(double top, double bottom, int& first, int& last) const;
     Tile& Known(int row, int column);
+    void Set(int row, int column, State state, std::uint32_t colour);
+    bool RowAll(int row, std::uint32_t colour) const {
+        return rowsOf_[row].count == columns_ && rowsOf_[row].colour == colour;
+    }
 
     const std::uint32_t* pixels_ = nullptr;
     int width_ = 0;
@@ -66,5 +85,14 @@ private:
     int columns_ = 0;
     int rows_ = 0;
     std::vector<Tile> tiles_;
-    std::vector<Span> spans_;
+    std::vector<Row> rowsOf_;
+    // How many rows are of one colour throughout, and whether those are all of the first row's colour
+    // (worked out when asked, after the count changed).
+    int fullRows_ = 0;
+    bool wholeKnown_ = false;
+    bool wholeSame_ = false;
+    // Tiles not known, and tiles counted by their rows, over the whole image.
+    int unknown_ = 0;
+    int counted_ = 0;
+    Figure figure_;
 };
