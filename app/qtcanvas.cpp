@@ -197,7 +197,8 @@ void QtCanvas::LineTo(int x, int y) {
 }
 
 void QtCanvas::Arc(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4) {
-    if (TrackTiles() && tiles_.AllOf(PixelOf(pen.color))) {
+    const bool tracked = TrackTiles();
+    if (tracked && tiles_.AllOf(PixelOf(pen.color))) {
         ++skipped_;
         return;
     }
@@ -212,7 +213,7 @@ void QtCanvas::Arc(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y
         painter_->setBrush(Qt::NoBrush);
         painter_->drawPath(path);
     };
-    if (!TrackTiles()) {
+    if (!tracked) {
         draw();
         return;
     }
@@ -301,12 +302,11 @@ void QtCanvas::TextOut(int x, int y, const std::string& text) {
         // Shaped text may take glyphs from other fonts: a wider margin.
         const int reach = 2 * f.metrics.height() + 2;
         tiles_.FootprintRect(x - reach, y - reach, x + Width(shaped) + reach, y + f.metrics.height() + reach);
-        if (keepsColour && tiles_.FootprintAll(PixelOf(font.color))) {
-            ++skipped_;
-            return;
-        }
-        tiles_.Drawn(PixelOf(font.color), keepsColour);
     }
+    DrawUnlessInvisible(tracked, font.color, keepsColour, [&] { DrawShaped(x, y, shaped, f); });
+}
+
+void QtCanvas::DrawShaped(int x, int y, ShapedText& shaped, FontCache& f) {
     if (brush.style == BrushStyle::Solid)
         painter_->fillRect(QRect(x, y, Width(shaped), f.metrics.height()), ToQColor(brush.color));
     SetTextPen();

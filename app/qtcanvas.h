@@ -77,12 +77,14 @@ private:
     // shaping.
     bool Compose(const std::string& text);
     void ShapeGlyphs(ShapedText& shaped, const FontCache& f) const;
+    // A text that needs shaping, drawn at (x, y) in font f.
+    void DrawShaped(int x, int y, ShapedText& shaped, FontCache& f);
     QString ShownText(const std::string& text) const;
     // The tiles of the image the painter draws on, brought up to date with the image; false on other
     // devices, where nothing is left out.
     bool TrackTiles();
-    // Draws the current footprint of tiles_ in colour unless it is known to change nothing: true if drawn.
-    // keepsColour as for UniformTiles::Drawn.
+    // Calls draw, whose footprint tiles_ holds, unless keepsColour (as for UniformTiles::Drawn) and the
+    // footprint is known to be of the colour already.
     template <typename DrawFn>
     void DrawUnlessInvisible(bool tracked, TColor colour, bool keepsColour, DrawFn draw);
 
