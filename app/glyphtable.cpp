@@ -3,6 +3,7 @@
 
 #include <QGlyphRun>
 #include <QTextLayout>
+#include <algorithm>
 #include <cmath>
 #include <limits>
 #include <memory>
@@ -53,8 +54,11 @@ const GlyphTable::Glyph& GlyphTable::Learn(unsigned char c, QPaintDevice* device
     const QGlyphRun& run = laid.runs.front();
     if (run.glyphIndexes().front() == 0) return glyph;  // no glyph in the font
     const QPointF at = run.positions().front();
+    const QRawFont raw = run.rawFont();
+    auto face = std::find(faces_.begin(), faces_.end(), raw);
+    if (face == faces_.end()) face = faces_.insert(faces_.end(), raw);
     glyph = {Glyph::State::Simple, run.glyphIndexes().front(), laid.advance,
-             QPointF(at.x(), at.y() - laid.ascent), run.rawFont()};
+             QPointF(at.x(), at.y() - laid.ascent), static_cast<int>(face - faces_.begin())};
     return glyph;
 }
 
@@ -68,7 +72,8 @@ qreal GlyphTable::Kerning(unsigned char first, unsigned char second, QPaintDevic
     if (laid.runs.size() != 1) return kerning;
     const QGlyphRun& run = laid.runs.front();
     // Two glyphs, the same as alone: no ligature, no substitution, no other font.
-    if (run.glyphIndexes() != QList<quint32>{a.index, b.index} || !(run.rawFont() == a.raw)) return kerning;
+    if (run.glyphIndexes() != QList<quint32>{a.index, b.index} || !(run.rawFont() == faces_[a.face]))
+        return kerning;
     const QPointF p = run.positions()[0] - QPointF(0, laid.ascent);
     const QPointF q = run.positions()[1] - QPointF(0, laid.ascent);
     if (p != a.offset || q.y() != b.offset.y()) return kerning;
@@ -90,7 +95,7 @@ bool GlyphTable::Compose(std::string_view text, QPaintDevice* device, ComposedTe
         const Glyph& glyph = Learn(c, device);
         if (glyph.state != Glyph::State::Simple) return false;
         if (previous != nullptr) {
-            if (!(glyph.raw == previous->raw)) return false;
+            if (glyph.face != previous->face) return false;
             const qreal kerning = Kerning(previousChar, c, device);
             if (std::isnan(kerning)) return false;
             x += kerning;
@@ -101,7 +106,11 @@ bool GlyphTable::Compose(std::string_view text, QPaintDevice* device, ComposedTe
         previous = &glyph;
         previousChar = c;
     }
-    if (previous != nullptr) composed.raw = previous->raw;
+    if (previous != nullptr && (composed.rawTable != this || composed.rawFace != previous->face)) {
+        composed.raw = faces_[previous->face];
+        composed.rawTable = this;
+        composed.rawFace = previous->face;
+    }
     composed.advance = x;
     return true;
 }

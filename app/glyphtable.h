@@ -26,6 +26,9 @@ struct ComposedText {
     QList<QPointF> positions;
     qreal advance = 0;
     QRawFont raw;
+    // Which table and which of its fonts raw is, so that it is copied only when it changes.
+    const void* rawTable = nullptr;
+    int rawFace = -1;
 };
 
 class GlyphTable {
@@ -46,7 +49,7 @@ private:
         quint32 index = 0;
         qreal advance = 0;
         QPointF offset;  // from the pen position to the glyph's origin on the baseline
-        QRawFont raw;
+        int face = -1;   // index in faces_ of the font the glyph comes from
     };
 
     const Glyph& Learn(unsigned char c, QPaintDevice* device);
@@ -55,6 +58,8 @@ private:
     QFont font_;
     std::function<QChar(unsigned char)> shown_;
     std::array<Glyph, 256> glyphs_;
+    // The distinct fonts the glyphs come from (the font itself, or fallbacks).
+    std::vector<QRawFont> faces_;
     // Kerning of each pair of bytes (first * 256 + second): infinity until learnt, NaN when the pair
     // needs shaping. Kerning is a multiple of 1/64 pixel, exact in a float.
     std::vector<float> kerning_;

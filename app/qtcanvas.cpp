@@ -277,7 +277,7 @@ void QtCanvas::TextOut(int x, int y, const std::string& text) {
     if (Compose(text)) {
         // Most labels: glyphs put together from the font's table, no shaping.
         const FontCache& f = *current_;
-        const int height = f.metrics.height();
+        const int height = f.height;
         if (tracked) {
             // Glyphs may reach beyond the advance and the line height, never by a whole line height.
             const int reach = height + 2;
@@ -292,7 +292,7 @@ void QtCanvas::TextOut(int x, int y, const std::string& text) {
             run.setRawFont(composed_.raw);
             run.setGlyphIndexes(composed_.indexes);
             run.setPositions(composed_.positions);
-            painter_->drawGlyphRun(QPointF(x, y + f.metrics.ascent()), run);
+            painter_->drawGlyphRun(QPointF(x, y + f.ascent), run);
         });
         return;
     }
@@ -300,17 +300,17 @@ void QtCanvas::TextOut(int x, int y, const std::string& text) {
     FontCache& f = *current_;
     if (tracked) {
         // Shaped text may take glyphs from other fonts: a wider margin.
-        const int reach = 2 * f.metrics.height() + 2;
-        tiles_.FootprintRect(x - reach, y - reach, x + Width(shaped) + reach, y + f.metrics.height() + reach);
+        const int reach = 2 * f.height + 2;
+        tiles_.FootprintRect(x - reach, y - reach, x + Width(shaped) + reach, y + f.height + reach);
     }
     DrawUnlessInvisible(tracked, font.color, keepsColour, [&] { DrawShaped(x, y, shaped, f); });
 }
 
 void QtCanvas::DrawShaped(int x, int y, ShapedText& shaped, FontCache& f) {
     if (brush.style == BrushStyle::Solid)
-        painter_->fillRect(QRect(x, y, Width(shaped), f.metrics.height()), ToQColor(brush.color));
+        painter_->fillRect(QRect(x, y, Width(shaped), f.height), ToQColor(brush.color));
     SetTextPen();
-    const QPoint baseline(x, y + f.metrics.ascent());
+    const QPoint baseline(x, y + f.ascent);
     // A text drawn a second time (a point is drawn again with every figure on it) is shaped once more
     // into glyphs that later draws reuse. Only raster devices: vector devices keep text as text.
     if (++shaped.draws == 2 && raster_) ShapeGlyphs(shaped, f);
@@ -344,15 +344,20 @@ void QtCanvas::SetTextPen() {
 
 bool QtCanvas::Compose(const std::string& text) {
     GlyphTable* table = CurrentFont().glyphs;
-    return table != nullptr && table->Compose(text, painter_->device(), composed_);
+    if (table == nullptr) return false;
+    if (table == composedTable_ && text == composedText_) return composedOk_;
+    composedOk_ = table->Compose(text, painter_->device(), composed_);
+    composedTable_ = table;
+    composedText_ = text;
+    return composedOk_;
 }
 
 int QtCanvas::TextHeight(const std::string&) {
-    return CurrentFont().metrics.height();
+    return CurrentFont().height;
 }
 
 int QtCanvas::TextAscent() {
-    return CurrentFont().metrics.ascent();
+    return CurrentFont().ascent;
 }
 
 const QPen& QtCanvas::StrokePen() {
@@ -396,8 +401,9 @@ QtCanvas::FontCache& QtCanvas::CurrentFont() {
     const int points = std::clamp(font.size, 1, kMaxFontPoints);
     qfont.setPixelSize(std::max(1, static_cast<int>(std::lround(points * dpi / 72.0))));
     if (fonts_.size() >= kMaxCachedFonts) fonts_.erase(fonts_.begin());
+    const QFontMetrics metrics(qfont, painter_->device());
     fonts_.push_back(std::make_unique<FontCache>(
-        FontCache{++lastFontId_, font, dpi, qfont, QFontMetrics(qfont, painter_->device()), {}}));
+        FontCache{++lastFontId_, font, dpi, qfont, metrics, metrics.height(), metrics.ascent(), {}}));
     current_ = fonts_.back().get();
     if (raster_) {
         const bool symbol = font.name == "Symbol";

@@ -61,6 +61,9 @@ private:
         int dpi = 0;
         QFont qfont;
         QFontMetrics metrics;
+        // metrics.height() and ascent(), which ask the font engine every time.
+        int height = 0;
+        int ascent = 0;
         std::unordered_map<std::string, ShapedText> texts;
         GlyphTable* glyphs = nullptr;  // raster devices only; not owned
     };
@@ -91,8 +94,12 @@ private:
     QPainter* painter_;  // not owned
     DeviceRect clip_;
     bool raster_ = false;
-    // The last composed text, kept to reuse its lists.
+    // The last composed text, kept to reuse its lists and, for the same text in the same table (a label is
+    // measured and then drawn), its result.
     ComposedText composed_;
+    const GlyphTable* composedTable_ = nullptr;
+    std::string composedText_;
+    bool composedOk_ = false;
     int penX_ = 0;
     int penY_ = 0;
 

@@ -30,6 +30,8 @@ void UniformTiles::Reset(const std::uint32_t* pixels, int width, int height, std
     rows_ = (height_ + kTileSize - 1) / kTileSize;
     tiles_.assign(static_cast<std::size_t>(columns_) * static_cast<std::size_t>(rows_), Tile{});
     rowsOf_.assign(static_cast<std::size_t>(rows_), Row{});
+    words_ = (columns_ + 63) / 64;
+    countedBits_.assign(static_cast<std::size_t>(rows_) * words_, 0);
     fullRows_ = 0;
     wholeKnown_ = false;
     unknown_ = static_cast<int>(tiles_.size());
@@ -147,6 +149,7 @@ void UniformTiles::Set(int row, int column, State state, std::uint32_t colour) {
     Row& counts = rowsOf_[row];
     if (tile.state == State::Unknown) --unknown_;
     if (tile.state == State::Uniform && tile.colour == counts.colour) {
+        SetCountedBit(row, column, false);
         if (counts.count == columns_) {
             --fullRows_;
             wholeKnown_ = false;
@@ -161,19 +164,49 @@ void UniformTiles::Set(int row, int column, State state, std::uint32_t colour) {
     if (colour == counts.colour) {
         ++counts.count;
         ++counted_;
+        SetCountedBit(row, column, true);
     } else if (counts.count == 0) {
         // The row had none of its colour left: it counts this tile's colour from now on.
         counts.colour = colour;
-        const Tile* t = &tiles_[static_cast<std::size_t>(row) * columns_];
-        counts.count = static_cast<int>(std::count_if(t, t + columns_, [colour](const Tile& x) {
-            return x.state == State::Uniform && x.colour == colour;
-        }));
+        RecountRowBits(row);
         counted_ += counts.count;
     }
     if (counts.count == columns_) {
         ++fullRows_;
         wholeKnown_ = false;
     }
+}
+
+void UniformTiles::SetCountedBit(int row, int column, bool counted) {
+    std::uint64_t& word = countedBits_[static_cast<std::size_t>(row) * words_ + column / 64];
+    const std::uint64_t bit = std::uint64_t{1} << (column % 64);
+    word = counted ? (word | bit) : (word & ~bit);
+}
+
+void UniformTiles::RecountRowBits(int row) {
+    Row& counts = rowsOf_[row];
+    std::uint64_t* words = &countedBits_[static_cast<std::size_t>(row) * words_];
+    std::fill(words, words + words_, 0);
+    counts.count = 0;
+    const Tile* t = &tiles_[static_cast<std::size_t>(row) * columns_];
+    for (int column = 0; column < columns_; ++column) {
+        if (t[column].state != State::Uniform || t[column].colour != counts.colour) continue;
+        words[column / 64] |= std::uint64_t{1} << (column % 64);
+        ++counts.count;
+    }
+}
+
+bool UniformTiles::SpanCounted(int row, int first, int last) const {
+    const std::uint64_t* words = &countedBits_[static_cast<std::size_t>(row) * words_];
+    for (int w = first / 64; w <= last / 64; ++w) {
+        const int from = w == first / 64 ? first % 64 : 0;
+        const int to = w == last / 64 ? last % 64 : 63;
+        // Bits from ... to of the word.
+        const std::uint64_t upTo = to == 63 ? ~std::uint64_t{0} : (std::uint64_t{1} << (to + 1)) - 1;
+        const std::uint64_t mask = upTo & ~((std::uint64_t{1} << from) - 1);
+        if ((words[w] & mask) != mask) return false;
+    }
+    return true;
 }
 
 UniformTiles::Tile& UniformTiles::Known(int row, int column) {
@@ -226,6 +259,7 @@ bool UniformTiles::FootprintAll(std::uint32_t colour) {
     if (AllOf(colour)) return true;
     return ForEachSpan([&](int row) { return RowAll(row, colour); },
                        [&](int row, int first, int last) {
+                           if (rowsOf_[row].colour == colour && SpanCounted(row, first, last)) return true;
                            for (int column = first; column <= last; ++column) {
                                const Tile& tile = Known(row, column);
                                if (tile.state != State::Uniform || tile.colour != colour) return false;
@@ -238,6 +272,8 @@ void UniformTiles::Drawn(std::uint32_t colour, bool keepsColour) {
     if (pixels_ == nullptr) return;
     ForEachSpan([&](int row) { return keepsColour && RowAll(row, colour); },
                 [&](int row, int first, int last) {
+                    if (keepsColour && rowsOf_[row].colour == colour && SpanCounted(row, first, last))
+                        return true;
                     for (int column = first; column <= last; ++column) {
                         const Tile& tile = tiles_[static_cast<std::size_t>(row) * columns_ + column];
                         if (tile.state == State::Unknown) continue;
@@ -271,6 +307,7 @@ void UniformTiles::Filled(const DeviceRect& rect, std::uint32_t colour) {
 void UniformTiles::ForgetAll() {
     std::fill(tiles_.begin(), tiles_.end(), Tile{});
     std::fill(rowsOf_.begin(), rowsOf_.end(), Row{});
+    std::fill(countedBits_.begin(), countedBits_.end(), 0);
     fullRows_ = 0;
     wholeKnown_ = false;
     unknown_ = static_cast<int>(tiles_.size());

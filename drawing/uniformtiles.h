@@ -77,6 +77,11 @@ private:
     bool RowAll(int row, std::uint32_t colour) const {
         return rowsOf_[row].count == columns_ && rowsOf_[row].colour == colour;
     }
+    // Whether the tiles first ... last of the row are all counted by the row (of its colour); a look at
+    // a few words of bits.
+    bool SpanCounted(int row, int first, int last) const;
+    void SetCountedBit(int row, int column, bool counted);
+    void RecountRowBits(int row);
 
     const std::uint32_t* pixels_ = nullptr;
     int width_ = 0;
@@ -86,6 +91,9 @@ private:
     int rows_ = 0;
     std::vector<Tile> tiles_;
     std::vector<Row> rowsOf_;
+    // One bit per tile, rows of words: the tile is counted by its row.
+    int words_ = 0;
+    std::vector<std::uint64_t> countedBits_;
     // How many rows are of one colour throughout, and whether those are all of the first row's colour
     // (worked out when asked, after the count changed).
     int fullRows_ = 0;

@@ -27,6 +27,7 @@ public:
     void Set(int x, int y, std::uint32_t colour) {
         pixels_[static_cast<std::size_t>(y) * stride_ + x] = colour;
     }
+    std::uint32_t At(int x, int y) const { return pixels_[static_cast<std::size_t>(y) * stride_ + x]; }
 
     UniformTiles tiles;
 
@@ -154,6 +155,78 @@ TEST(UniformTiles, KnowledgeFollowsTheReportedDraws) {
     image.tiles.ForgetAll();
     image.tiles.FootprintRect(0, 0, 40, 40);
     EXPECT_FALSE(image.tiles.FootprintAll(kBlack));  // the pixels are white but for one
+}
+
+// Against the pixels themselves: an image wider than one word of row bits, a few colours, and random
+// paints, fills and noise, each reported as a canvas reports it.
+TEST(UniformTiles, AnswersMatchThePixelsAfterRandomDraws) {
+    constexpr int kSize = UniformTiles::kTileSize;
+    constexpr int kWidth = 70 * kSize - 5;  // 70 columns, the last one narrower
+    constexpr int kHeight = 9 * kSize;
+    const std::uint32_t colours[] = {kBlack, kWhite, 0xFF0000FF};
+    TileImage image(kWidth, kHeight, kWhite);
+    std::mt19937 random(7);
+    const auto pick = [&](int n) { return std::uniform_int_distribution<int>(0, n - 1)(random); };
+    const auto allOf = [&](int left, int top, int right, int bottom, std::uint32_t colour) {
+        for (int y = top; y < bottom; ++y)
+            for (int x = left; x < right; ++x)
+                if (image.At(x, y) != colour) return false;
+        return true;
+    };
+    int agreedTrue = 0;
+    int wholeTrue = 0;
+    for (int step = 1; step <= 6000; ++step) {
+        const std::uint32_t colour = colours[pick(3)];
+        const int left = pick(kWidth);
+        const int top = pick(kHeight);
+        const int right = std::min(kWidth, left + 1 + pick(step % 50 == 0 ? kWidth : 120));
+        const int bottom = std::min(kHeight, top + 1 + pick(step % 50 == 0 ? kHeight : 60));
+        // Now and then the whole image in one colour, which then answers for itself.
+        const int kind = step % 300 == 0 ? 1 : step % 300 < 4 ? 3 : pick(4);
+        switch (kind) {
+            case 0:  // a paint in one colour: tiles of that colour stay known
+                for (int y = top; y < bottom; ++y)
+                    for (int x = left; x < right; ++x)
+                        image.Set(x, y, colour);
+                image.tiles.FootprintRect(left, top, right, bottom);
+                image.tiles.Drawn(colour, true);
+                break;
+            case 1: {  // a fill
+                const DeviceRect r = step % 300 == 0 ? DeviceRect{0, 0, kWidth, kHeight}
+                                                     : DeviceRect{left, top, right, bottom};
+                for (int y = r.top; y < r.bottom; ++y)
+                    for (int x = r.left; x < r.right; ++x)
+                        image.Set(x, y, colour);
+                image.tiles.Filled(r, colour);
+                break;
+            }
+            case 2:  // a few pixels of any colour
+                for (int n = 0; n < 3; ++n)
+                    image.Set(left + pick(right - left), top + pick(bottom - top), colours[pick(3)]);
+                image.tiles.FootprintRect(left, top, right, bottom);
+                image.tiles.Drawn(colour, false);
+                break;
+            default: {  // a question about whole tiles, mostly in the colour they have at a corner
+                const std::uint32_t asked = pick(4) == 0 ? colour : image.At(left, top);
+                const int c0 = left / kSize;
+                const int c1 = std::max(c0 + 1, (right + kSize - 1) / kSize);
+                const int r0 = top / kSize;
+                const int r1 = std::max(r0 + 1, (bottom + kSize - 1) / kSize);
+                // Inside the tiles by more than half a pixel, so that exactly they are asked about.
+                image.tiles.FootprintRect(c0 * kSize + 1, r0 * kSize, c1 * kSize - 1, r1 * kSize);
+                const bool truth =
+                    allOf(c0 * kSize, r0 * kSize, std::min(kWidth, c1 * kSize), r1 * kSize, asked);
+                ASSERT_EQ(image.tiles.FootprintAll(asked), truth) << "step " << step;
+                agreedTrue += truth ? 1 : 0;
+                const bool whole = allOf(0, 0, kWidth, kHeight, asked);
+                ASSERT_EQ(image.tiles.AllOf(asked), whole) << "step " << step;
+                wholeTrue += whole ? 1 : 0;
+            }
+        }
+    }
+    // The questions were not all answered no.
+    EXPECT_GT(agreedTrue, 100);
+    EXPECT_GT(wholeTrue, 10);
 }
 
 }  // namespace
