@@ -15,32 +15,32 @@
 // the image whoever draws (a command, a rebuild, the replay).
 class PaintBoxCanvas : public QtCanvas {
 public:
-    PaintBoxCanvas(QPainter* painter, DeviceRect area, QWidget* widget)
+    PaintBoxCanvas(QPainter* painter, DeviceRect area, TPaintBox* widget)
         : QtCanvas(painter, area), widget_(widget) {}
 
     void LineTo(int x, int y) override {
         QtCanvas::LineTo(x, y);
-        widget_->update();
+        widget_->UpdateOnce();
     }
     void Arc(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4) override {
         QtCanvas::Arc(x1, y1, x2, y2, x3, y3, x4, y4);
-        widget_->update();
+        widget_->UpdateOnce();
     }
     void FillRect(const DeviceRect& rect) override {
         QtCanvas::FillRect(rect);
-        widget_->update();
+        widget_->UpdateOnce();
     }
     void Rectangle(const DeviceRect& rect) override {
         QtCanvas::Rectangle(rect);
-        widget_->update();
+        widget_->UpdateOnce();
     }
     void TextOut(int x, int y, const std::string& text) override {
         QtCanvas::TextOut(x, y, text);
-        widget_->update();
+        widget_->UpdateOnce();
     }
 
 private:
-    QWidget* widget_;  // not owned
+    TPaintBox* widget_;  // not owned
 };
 
 TPaintBox::TPaintBox(QWidget* parent) : QWidget(parent) {
@@ -97,7 +97,14 @@ void TPaintBox::Repaint() {
     update();
 }
 
+void TPaintBox::UpdateOnce() {
+    if (updateAsked_) return;
+    updateAsked_ = true;
+    update();
+}
+
 void TPaintBox::paintEvent(QPaintEvent*) {
+    updateAsked_ = false;
     QPainter painter(this);
     painter.drawImage(QPointF(0, 0), image_);
 }

@@ -26,6 +26,8 @@ public:
     Canvas* DrawingCanvas();
     // Clear the image, let the interpreter redraw it, show it.
     void Repaint();
+    // update(), left out while one asked for is still to come: a redraw of many figures asks once.
+    void UpdateOnce();
 
 signals:
     void MouseMoved(int x, int y);
@@ -44,6 +46,7 @@ private:
 
     TParser* parser_ = nullptr;
     bool followsScreen_ = false;
+    bool updateAsked_ = false;
     QImage image_;
     QPainter painter_;
     std::unique_ptr<PaintBoxCanvas> canvas_;

@@ -278,6 +278,50 @@ TEST_F(MainFormTest, DrawingAreaFollowsTheInterpreterAndDescribesObjects) {
     EXPECT_EQ(image.pixelColor(0, 0), QColor(Qt::white));
 }
 
+// Counts the paint events a widget receives.
+class PaintCounter : public QObject {
+public:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint) ++paints;
+        return false;
+    }
+    int paints = 0;
+};
+
+// A redraw of many figures asks for one repaint; every later drawing asks again, whatever painted the
+// widget in between, so the screen never keeps an old picture.
+TEST_F(MainFormTest, TheScreenFollowsEveryDrawing) {
+    form->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+    PaintCounter counter;
+    form->PaintBox->installEventFilter(&counter);
+    const auto paintsAfter = [&](const std::function<void()>& act) {
+        QApplication::processEvents();
+        const int before = counter.paints;
+        act();
+        QApplication::processEvents();
+        return counter.paints - before;
+    };
+    EXPECT_EQ(paintsAfter([&] { Type("PUNKT A 1 1"); }), 1);
+    EXPECT_EQ(paintsAfter([&] {
+                  for (int i = 0; i < 50; ++i)
+                      Type(QString("KREIS k%1 A %2").arg(i).arg(1 + i / 10.0));
+              }),
+              1);
+    EXPECT_EQ(paintsAfter([&] { form->EditUndo(); }), 1);
+    // A paint the widget did not ask for (a grab) comes in between: the next line is still shown.
+    form->PaintBox->grab();
+    EXPECT_EQ(paintsAfter([&] { Type("PUNKT B 2 2"); }), 1);
+    // While hidden nothing is painted; shown again, the window shows the construction as it is now.
+    form->hide();
+    EXPECT_EQ(paintsAfter([&] { Type("PUNKT C 3 3"); }), 0);
+    form->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+    QApplication::processEvents();
+    EXPECT_EQ(paintsAfter([&] { Type("PUNKT D -3 3"); }), 1);
+    form->PaintBox->removeEventFilter(&counter);
+}
+
 // What lineato-batch draws of text on a drawing area of the given size; empty when it fails.
 QImage BatchPicture(const QTemporaryDir& dir, const std::string& text, QSize size) {
     BatchOptions options;
