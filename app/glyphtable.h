@@ -15,6 +15,7 @@
 #include <vector>
 
 class QPaintDevice;
+class GlyphTable;
 
 // A character whose look depends on where it stands (controls; format characters such as the soft
 // hyphen, which a layout shows at its end and drawText leaves out): texts holding one are drawn as text.
@@ -27,7 +28,7 @@ struct ComposedText {
     qreal advance = 0;
     QRawFont raw;
     // Which table and which of its fonts raw is, so that it is copied only when it changes.
-    const void* rawTable = nullptr;
+    const GlyphTable* rawTable = nullptr;
     int rawFace = -1;
 };
 
