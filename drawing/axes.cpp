@@ -1,7 +1,10 @@
 // The coordinate cross: axes through the origin with arrows, unit ticks and grid dots.
 #include <algorithm>
 #include <cmath>
+#include <cstddef>
+#include <vector>
 
+#include "drawing/canvas.h"
 #include "drawing/drawstate.h"
 #include "drawing/figuresink.h"
 #include "drawing/pens.h"
@@ -69,16 +72,29 @@ void DrawAxes() {
             DrawStyledLine(ox - 2 * e, y, ox + 2 * e, y, kStyleBlack, tick);
         }
     }
-    if (iCount * jCount <= kMaxGridDots) {
+    // The grid dots share one pen, and only a figure sink needs each dot as a figure: up to kMaxGridDots
+    // of them on every redraw with the axes shown.
+    if (iCount >= 1 && jCount >= 1 && iCount * jCount <= kMaxGridDots) {
         const int columns = static_cast<int>(iCount);
         const int rows = static_cast<int>(jCount);
+        std::vector<int> ys(static_cast<std::size_t>(rows));
+        for (int j = 0; j < rows; ++j)
+            ys[static_cast<std::size_t>(j)] = ToScreenY(jFirst + j);
+        Canvas& canvas = *state.DrawCanvas;
+        FigureSink* sink = canvas.Figures();
+        SelectLinePen(kStyleBlue);
         for (int i = 0; i < columns; ++i) {
             const int x = ToScreenX(iFirst + i);
             for (int j = 0; j < rows; ++j) {
-                const int y = ToScreenY(jFirst + j);
-                const FigurePoint dot[] = {{iFirst + i, jFirst + j}, {iFirst + i, jFirst + j}};
-                DrawStyledLine(x, y, x, y, kStyleBlue, dot);
+                if (sink != nullptr) {
+                    const FigurePoint dot[] = {{iFirst + i, jFirst + j}, {iFirst + i, jFirst + j}};
+                    sink->Strokes(dot, canvas.pen);
+                }
+                const int y = ys[static_cast<std::size_t>(j)];
+                canvas.MoveTo(x, y);
+                canvas.LineTo(x, y);
             }
         }
+        ResetPen();
     }
 }
