@@ -141,7 +141,11 @@ inline std::string Check(std::string_view picture) {
     for (std::size_t i = body; i + 1 < lines.size(); ++i) {
         const std::string_view statement = WithoutComment(lines[i]);
         if (statement.empty()) continue;
-        if (statement.find("tikzpicture") != std::string_view::npos) return "a second environment";
+        // Label text may spell "tikzpicture"; only a backslash, which the writer escapes in text, makes it
+        // an environment.
+        if (statement.find("\\begin{") != std::string_view::npos ||
+            statement.find("\\end{") != std::string_view::npos)
+            return "an environment inside the picture";
         if (!statement.ends_with(";")) return "statement without ';': " + std::string(statement);
         if (std::string groups = CheckGroups(statement); !groups.empty())
             return groups + ": " + std::string(statement);
