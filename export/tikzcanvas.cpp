@@ -186,10 +186,13 @@ bool ClipToWindow(double& ax, double& ay, double& bx, double& by, const WorldWin
     if (!ClipSegmentToBox(ax, ay, dx, dy, w.xmin, w.ymin, w.xmax, w.ymax, t0, t1)) return false;
     const double sx = ax;
     const double sy = ay;
-    ax = sx + t0 * dx;
-    ay = sy + t0 * dy;
-    bx = sx + t1 * dx;
-    by = sy + t1 * dy;
+    // Ends far beyond the window lose, in sx + t * dx, the digits that put the cut on the window's edge
+    // (by up to a unit in their last place, which can be more than the window): kept inside it, or TeX
+    // may get a length it cannot hold.
+    ax = std::clamp(sx + t0 * dx, w.xmin, w.xmax);
+    ay = std::clamp(sy + t0 * dy, w.ymin, w.ymax);
+    bx = std::clamp(sx + t1 * dx, w.xmin, w.xmax);
+    by = std::clamp(sy + t1 * dy, w.ymin, w.ymax);
     return true;
 }
 
@@ -354,7 +357,9 @@ void TikzCanvas::AppendHugeCircle(double cx, double cy, double r, const std::str
         for (int k = 0; k <= chords; ++k) {
             const double t = interval.from + interval.length * k / chords;
             body_ += k == 0 ? " " : " -- ";
-            AppendPoint(body_, cx + r * std::cos(t), cy - r * std::sin(t));
+            // The same loss of digits as in ClipToWindow, on a radius far larger than the window.
+            AppendPoint(body_, std::clamp(cx + r * std::cos(t), w.xmin, w.xmax),
+                        std::clamp(cy - r * std::sin(t), w.ymin, w.ymax));
         }
         body_ += ";\n";
     }

@@ -6,6 +6,8 @@
 #include <algorithm>
 #include <cstdio>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "tests/export/exportfixture.h"
 
@@ -129,6 +131,43 @@ TEST_F(TikzExport, WhatTexCannotHoldIsMadeSmallerOrCutToTheWindow) {
     ASSERT_NE(ring, std::string::npos) << tikz;
     ASSERT_EQ(std::sscanf(tikz.c_str() + ring, "circle[radius=%lf]", &radius), 1);
     EXPECT_NEAR(radius, x / 10, 0.01);
+}
+
+// Every "(x,y)" of the statement that starts at start, read as numbers.
+std::vector<std::pair<double, double>> CoordinatesAfter(const std::string& tikz, std::size_t start) {
+    std::vector<std::pair<double, double>> points;
+    const std::size_t end = tikz.find(';', start);
+    for (std::size_t at = tikz.find('(', start); at < end; at = tikz.find('(', at + 1)) {
+        double x = 0, y = 0;
+        if (std::sscanf(tikz.c_str() + at, "(%lf,%lf)", &x, &y) == 2) points.emplace_back(x, y);
+    }
+    return points;
+}
+
+// Every point of figure's first statement in tikz lies in the picture's clip rectangle.
+void ExpectInsideTheClip(const std::string& tikz, const std::string& name) {
+    const std::size_t at = tikz.find("% " + name + "\n\\draw");
+    ASSERT_NE(at, std::string::npos) << name << "\n" << tikz;
+    double left = 0, bottom = 0, right = 0, top = 0;
+    ASSERT_EQ(std::sscanf(tikz.c_str() + tikz.find("\\clip "), "\\clip (%lf,%lf) rectangle (%lf,%lf)", &left,
+                          &bottom, &right, &top),
+              4);
+    const auto points = CoordinatesAfter(tikz, at);
+    EXPECT_FALSE(points.empty()) << name;
+    for (const auto& [x, y] : points)
+        EXPECT_TRUE(x >= left - 1e-3 && x <= right + 1e-3 && y >= bottom - 1e-3 && y <= top + 1e-3)
+            << name << " at (" << x << "," << y << ") is outside the clip rectangle";
+}
+
+TEST_F(TikzExport, TheChordsOfAHugeCircleStayInsideTheClipRectangle) {
+    // The chords of a circle of radius 1e16 through the start window: its points, as cx + r cos t, are off
+    // by up to a few units, and with larger radii by more than TeX can hold. (The same loss of digits cut
+    // a nearly vertical line far out beyond TeX's reach: fuzz/regressions/export/line-cut-far-out.)
+    const std::string centre = "PUNKT M 0 -1" + std::string(16, '0');
+    const std::string circle = "KREIS k M 1" + std::string(16, '0');
+    Build({centre.c_str(), circle.c_str()});
+    SetWorldWindow(-6, -5, 6, 5);
+    ExpectInsideTheClip(Tikz(), "k");
 }
 
 }  // namespace
