@@ -177,6 +177,14 @@ void AppendTextCharacter(std::string& out, unsigned char c) {
     AppendUtf8(out, code);
 }
 
+// A point computed to lie in the window, put back into it: far out, rounding can miss it by more than the
+// window's size (a unit in the last place of coordinates much larger than it), and TeX may then get a
+// length it cannot hold.
+void KeepInWindow(double& x, double& y, const WorldWindow& w) {
+    x = std::clamp(x, w.xmin, w.xmax);
+    y = std::clamp(y, w.ymin, w.ymax);
+}
+
 // The part of the segment a-b inside the window; false when nothing is left.
 bool ClipToWindow(double& ax, double& ay, double& bx, double& by, const WorldWindow& w) {
     const double dx = bx - ax;
@@ -186,13 +194,13 @@ bool ClipToWindow(double& ax, double& ay, double& bx, double& by, const WorldWin
     if (!ClipSegmentToBox(ax, ay, dx, dy, w.xmin, w.ymin, w.xmax, w.ymax, t0, t1)) return false;
     const double sx = ax;
     const double sy = ay;
-    // Ends far beyond the window lose, in sx + t * dx, the digits that put the cut on the window's edge
-    // (by up to a unit in their last place, which can be more than the window): kept inside it, or TeX
-    // may get a length it cannot hold.
-    ax = std::clamp(sx + t0 * dx, w.xmin, w.xmax);
-    ay = std::clamp(sy + t0 * dy, w.ymin, w.ymax);
-    bx = std::clamp(sx + t1 * dx, w.xmin, w.xmax);
-    by = std::clamp(sy + t1 * dy, w.ymin, w.ymax);
+    ax = sx + t0 * dx;
+    ay = sy + t0 * dy;
+    bx = sx + t1 * dx;
+    by = sy + t1 * dy;
+    // Ends far beyond the window lose, in sx + t * dx, the digits that put the cut on the window's edge.
+    KeepInWindow(ax, ay, w);
+    KeepInWindow(bx, by, w);
     return true;
 }
 
@@ -357,9 +365,10 @@ void TikzCanvas::AppendHugeCircle(double cx, double cy, double r, const std::str
         for (int k = 0; k <= chords; ++k) {
             const double t = interval.from + interval.length * k / chords;
             body_ += k == 0 ? " " : " -- ";
-            // The same loss of digits as in ClipToWindow, on a radius far larger than the window.
-            AppendPoint(body_, std::clamp(cx + r * std::cos(t), w.xmin, w.xmax),
-                        std::clamp(cy - r * std::sin(t), w.ymin, w.ymax));
+            double x = cx + r * std::cos(t);
+            double y = cy - r * std::sin(t);
+            KeepInWindow(x, y, w);  // a radius far larger than the window
+            AppendPoint(body_, x, y);
         }
         body_ += ";\n";
     }

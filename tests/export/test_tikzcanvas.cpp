@@ -148,9 +148,11 @@ std::vector<std::pair<double, double>> CoordinatesAfter(const std::string& tikz,
 void ExpectInsideTheClip(const std::string& tikz, const std::string& name) {
     const std::size_t at = tikz.find("% " + name + "\n\\draw");
     ASSERT_NE(at, std::string::npos) << name << "\n" << tikz;
+    const std::size_t clip = tikz.find("\\clip ");
+    ASSERT_NE(clip, std::string::npos) << tikz;
     double left = 0, bottom = 0, right = 0, top = 0;
-    ASSERT_EQ(std::sscanf(tikz.c_str() + tikz.find("\\clip "), "\\clip (%lf,%lf) rectangle (%lf,%lf)", &left,
-                          &bottom, &right, &top),
+    ASSERT_EQ(std::sscanf(tikz.c_str() + clip, "\\clip (%lf,%lf) rectangle (%lf,%lf)", &left, &bottom, &right,
+                          &top),
               4);
     const auto points = CoordinatesAfter(tikz, at);
     EXPECT_FALSE(points.empty()) << name;
