@@ -54,7 +54,8 @@ test-fuzz: fuzz-build
 	@fuzz/run-fuzzers $(FUZZ_DIR) $(FUZZ_SMOKE_SECONDS)
 
 # Each fuzzer for FUZZ_SECONDS (make fuzz FUZZ_SECONDS=3600), then the monkey test of the window for
-# MONKEY_SECONDS in the normal build.
+# MONKEY_SECONDS in the normal build. FUZZ_ONLY, FUZZ_RUNS and FUZZ_JOBS reach fuzz/run-fuzzers through
+# the environment (see there).
 fuzz: fuzz-build build
 	@fuzz/run-fuzzers $(FUZZ_DIR) $(FUZZ_SECONDS)
 	@QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/tests/app/test_monkey --seconds $(MONKEY_SECONDS)
