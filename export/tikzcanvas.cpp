@@ -423,8 +423,12 @@ void TikzCanvas::FixFrame(const WorldWindow& window) {
     // Pictures beyond what TeX can hold are made smaller.
     const double largest = std::max(width, height) * frame.cmPerUnit;
     if (largest > kMaxPictureCm) frame.cmPerUnit *= kMaxPictureCm / largest;
-    const double reach = std::max(
-        {std::abs(window.xmin), std::abs(window.xmax), std::abs(window.ymin), std::abs(window.ymax)});
+    // Marks and labels are written up to the near-window margin beyond the window: they must stay in
+    // TeX's reach as well.
+    const double mx = width * kNearWindowShare;
+    const double my = height * kNearWindowShare;
+    const double reach = std::max({std::abs(window.xmin - mx), std::abs(window.xmax + mx),
+                                   std::abs(window.ymin - my), std::abs(window.ymax + my)});
     if (reach * frame.cmPerUnit > kMaxPictureCm) {
         frame.originX = std::nearbyint((window.xmin + window.xmax) / 2);
         frame.originY = std::nearbyint((window.ymin + window.ymax) / 2);

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <string>
 #include <utility>
@@ -170,6 +171,25 @@ TEST_F(TikzExport, TheChordsOfAHugeCircleStayInsideTheClipRectangle) {
     Build({centre.c_str(), circle.c_str()});
     SetWorldWindow(-6, -5, 6, 5);
     ExpectInsideTheClip(Tikz(), "k");
+}
+
+TEST_F(TikzExport, MarksAndLabelsJustOutsideAWindowAtTheFarthestWidthStayInTexsReach) {
+    // A window 500 units wide reaching 500 units from the origin, at one centimetre per unit: a point a
+    // fifth of the window beyond its edge is still written (the clip hides it), so the picture is written
+    // relative to the window's centre. TeX holds no length beyond 575.8 cm.
+    Build({"PUNKT P -615 0", "PUNKT Q 0 225"});
+    SetWorldWindow(-500, -150, 0, 225);
+    const std::string tikz = Tikz(500);
+    double unit = 0;
+    ASSERT_EQ(std::sscanf(tikz.c_str() + tikz.find("[x="), "[x=%lfcm", &unit), 1) << tikz.substr(0, 300);
+    EXPECT_NEAR(unit, 1, 1e-9);
+    for (const char* name : {"P", "Q"}) {
+        const std::size_t at = tikz.find(std::string("% ") + name + "\n\\draw");
+        ASSERT_NE(at, std::string::npos) << name << "\n" << tikz;
+        for (const auto& [x, y] : CoordinatesAfter(tikz, at))
+            EXPECT_TRUE(std::abs(x) * unit <= 575.8 && std::abs(y) * unit <= 575.8)
+                << name << " at (" << x << "," << y << ")";
+    }
 }
 
 }  // namespace
