@@ -177,6 +177,13 @@ void AppendTextCharacter(std::string& out, unsigned char c) {
     AppendUtf8(out, code);
 }
 
+// The window grown by the margin within which labels, marks and arcs are still written.
+WorldWindow NearWindowBounds(const WorldWindow& w) {
+    const double mx = (w.xmax - w.xmin) * kNearWindowShare;
+    const double my = (w.ymax - w.ymin) * kNearWindowShare;
+    return {w.xmin - mx, w.ymin - my, w.xmax + mx, w.ymax + my};
+}
+
 // A point computed to lie in the window, put back into it: far out, rounding can miss it by more than the
 // window's size (a unit in the last place of coordinates much larger than it), and TeX may then get a
 // length it cannot hold.
@@ -242,10 +249,8 @@ const TikzCanvas::Frame& TikzCanvas::CurrentFrame() {
 }
 
 bool TikzCanvas::NearWindow(double x, double y) const {
-    const WorldWindow& w = frame_->window;
-    const double mx = (w.xmax - w.xmin) * kNearWindowShare;
-    const double my = (w.ymax - w.ymin) * kNearWindowShare;
-    return x >= w.xmin - mx && x <= w.xmax + mx && y >= w.ymin - my && y <= w.ymax + my;
+    const WorldWindow near = NearWindowBounds(frame_->window);
+    return x >= near.xmin && x <= near.xmax && y >= near.ymin && y <= near.ymax;
 }
 
 void TikzCanvas::AppendPoint(std::string& out, double x, double y) const {
@@ -423,12 +428,10 @@ void TikzCanvas::FixFrame(const WorldWindow& window) {
     // Pictures beyond what TeX can hold are made smaller.
     const double largest = std::max(width, height) * frame.cmPerUnit;
     if (largest > kMaxPictureCm) frame.cmPerUnit *= kMaxPictureCm / largest;
-    // Marks and labels are written up to the near-window margin beyond the window: they must stay in
-    // TeX's reach as well.
-    const double mx = width * kNearWindowShare;
-    const double my = height * kNearWindowShare;
-    const double reach = std::max({std::abs(window.xmin - mx), std::abs(window.xmax + mx),
-                                   std::abs(window.ymin - my), std::abs(window.ymax + my)});
+    // Labels and marks just outside the window are written too: they must stay in TeX's reach as well.
+    const WorldWindow near = NearWindowBounds(window);
+    const double reach =
+        std::max({std::abs(near.xmin), std::abs(near.xmax), std::abs(near.ymin), std::abs(near.ymax)});
     if (reach * frame.cmPerUnit > kMaxPictureCm) {
         frame.originX = std::nearbyint((window.xmin + window.xmax) / 2);
         frame.originY = std::nearbyint((window.ymin + window.ymax) / 2);

@@ -180,6 +180,7 @@ TEST_F(TikzExport, MarksAndLabelsJustOutsideAWindowAtTheFarthestWidthStayInTexsR
     Build({"PUNKT P -615 0", "PUNKT Q 0 225"});
     SetWorldWindow(-500, -150, 0, 225);
     const std::string tikz = Tikz(500);
+    constexpr double kTexLargestCm = 575.8;
     double unit = 0;
     ASSERT_EQ(std::sscanf(tikz.c_str() + tikz.find("[x="), "[x=%lfcm", &unit), 1) << tikz.substr(0, 300);
     EXPECT_NEAR(unit, 1, 1e-9);
@@ -187,7 +188,7 @@ TEST_F(TikzExport, MarksAndLabelsJustOutsideAWindowAtTheFarthestWidthStayInTexsR
         const std::size_t at = tikz.find(std::string("% ") + name + "\n\\draw");
         ASSERT_NE(at, std::string::npos) << name << "\n" << tikz;
         for (const auto& [x, y] : CoordinatesAfter(tikz, at))
-            EXPECT_TRUE(std::abs(x) * unit <= 575.8 && std::abs(y) * unit <= 575.8)
+            EXPECT_TRUE(std::abs(x) * unit <= kTexLargestCm && std::abs(y) * unit <= kTexLargestCm)
                 << name << " at (" << x << "," << y << ")";
     }
 }
