@@ -21,3 +21,20 @@ bool ClipSegmentToBox(double x, double y, double dx, double dy, double left, dou
     };
     return edge(-dx, x - left) && edge(dx, right - x) && edge(-dy, y - top) && edge(dy, bottom - y);
 }
+
+bool ClipSegmentEnds(double& ax, double& ay, double& bx, double& by, double left, double top, double right,
+                     double bottom) {
+    const double sx = ax / 2;
+    const double sy = ay / 2;
+    const double dx = bx / 2 - sx;
+    const double dy = by / 2 - sy;
+    double t0 = 0;
+    double t1 = 1;
+    if (!ClipSegmentToBox(sx, sy, dx, dy, left / 2, top / 2, right / 2, bottom / 2, t0, t1)) return false;
+    // What is left lies in the box, so doubling it cannot overflow.
+    ax = 2 * (sx + t0 * dx);
+    ay = 2 * (sy + t0 * dy);
+    bx = 2 * (sx + t1 * dx);
+    by = 2 * (sy + t1 * dy);
+    return true;
+}

@@ -75,14 +75,14 @@ bool InDeviceSquare(const DeviceEnd& end) {
 // Liang-Barsky clipping of a to b against the square +-kDeviceLimit; false when nothing remains.
 bool ClipToDeviceSquare(DeviceEnd& a, DeviceEnd& b) {
     if (InDeviceSquare(a) && InDeviceSquare(b)) return true;
-    const double dx = b.x - a.x;
-    const double dy = b.y - a.y;
-    double t0 = 0;
-    double t1 = 1;
-    if (!ClipSegmentToBox(a.x, a.y, dx, dy, -kLimit, -kLimit, kLimit, kLimit, t0, t1)) return false;
-    const DeviceEnd start = a;
-    if (t0 > 0) a = ClippedEnd(start.x + t0 * dx, start.y + t0 * dy);
-    if (t1 < 1) b = ClippedEnd(start.x + t1 * dx, start.y + t1 * dy);
+    double ax = a.x;
+    double ay = a.y;
+    double bx = b.x;
+    double by = b.y;
+    if (!ClipSegmentEnds(ax, ay, bx, by, -kLimit, -kLimit, kLimit, kLimit)) return false;
+    // An end that was not cut keeps its own integer coordinates.
+    if (ax != a.x || ay != a.y) a = ClippedEnd(ax, ay);
+    if (bx != b.x || by != b.y) b = ClippedEnd(bx, by);
     return true;
 }
 

@@ -194,18 +194,8 @@ void KeepInWindow(double& x, double& y, const WorldWindow& w) {
 
 // The part of the segment a-b inside the window; false when nothing is left.
 bool ClipToWindow(double& ax, double& ay, double& bx, double& by, const WorldWindow& w) {
-    const double dx = bx - ax;
-    const double dy = by - ay;
-    double t0 = 0;
-    double t1 = 1;
-    if (!ClipSegmentToBox(ax, ay, dx, dy, w.xmin, w.ymin, w.xmax, w.ymax, t0, t1)) return false;
-    const double sx = ax;
-    const double sy = ay;
-    ax = sx + t0 * dx;
-    ay = sy + t0 * dy;
-    bx = sx + t1 * dx;
-    by = sy + t1 * dy;
-    // Ends far beyond the window lose, in sx + t * dx, the digits that put the cut on the window's edge.
+    if (!ClipSegmentEnds(ax, ay, bx, by, w.xmin, w.ymin, w.xmax, w.ymax)) return false;
+    // Ends far beyond the window lose, in the cut's arithmetic, the digits that put it on the window's edge.
     KeepInWindow(ax, ay, w);
     KeepInWindow(bx, by, w);
     return true;

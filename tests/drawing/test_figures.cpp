@@ -1,11 +1,41 @@
 // Segments, infinite lines and rays across the window, clipping of far-out ends, and angle arcs.
 #include <array>
+#include <cmath>
 #include <limits>
 
+#include "drawing/clipping.h"
 #include "drawing/primitives.h"
 #include "tests/drawing/drawingfixture.h"
 
 namespace {
+
+TEST(SegmentClipping, EndsWhoseDifferenceOverflowsAreCutAndOthersAsBefore) {
+    // Ends near the largest doubles on opposite sides: b - a is infinite, yet what is left is finite, in
+    // the box and on the segment.
+    double ax = -1e308, ay = 1.5e308, bx = 1e308, by = -1.5e308;
+    ASSERT_TRUE(ClipSegmentEnds(ax, ay, bx, by, -10, -10, 10, 10));
+    for (const double v : {ax, ay, bx, by}) {
+        EXPECT_TRUE(std::isfinite(v));
+        EXPECT_LE(std::abs(v), 10 + 1e-12);
+    }
+    EXPECT_NEAR(ay, -1.5 * ax, 1e-12);
+    EXPECT_NEAR(by, -1.5 * bx, 1e-12);
+
+    // An ordinary segment comes out exactly as the plain Liang-Barsky arithmetic gives it.
+    const double sx = -3.3, sy = 0.7, ex = 11.9, ey = -4.1;
+    double t0 = 0, t1 = 1;
+    ASSERT_TRUE(ClipSegmentToBox(sx, sy, ex - sx, ey - sy, -2, -3, 5, 3, t0, t1));
+    double cx = sx, cy = sy, dx = ex, dy = ey;
+    ASSERT_TRUE(ClipSegmentEnds(cx, cy, dx, dy, -2, -3, 5, 3));
+    EXPECT_EQ(cx, sx + t0 * (ex - sx));
+    EXPECT_EQ(cy, sy + t0 * (ey - sy));
+    EXPECT_EQ(dx, sx + t1 * (ex - sx));
+    EXPECT_EQ(dy, sy + t1 * (ey - sy));
+
+    // Nothing left.
+    double nx = 20, ny = 20, mx = 30, my = 25;
+    EXPECT_FALSE(ClipSegmentEnds(nx, ny, mx, my, -10, -10, 10, 10));
+}
 
 std::array<int, 4> Ends(const RecordedOp& op) {
     return {op.x1, op.y1, op.x2, op.y2};

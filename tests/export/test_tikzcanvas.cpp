@@ -193,4 +193,18 @@ TEST_F(TikzExport, MarksAndLabelsJustOutsideAWindowAtTheFarthestWidthStayInTexsR
     }
 }
 
+TEST_F(TikzExport, ALineWhoseEndsDifferByMoreThanTheLargestNumberIsCut) {
+    // The steep line through (1|0) and a point 10^154 up, in a window 2 * 10^154 wide, is drawn between
+    // heights of about -10^308 and 10^308, whose difference is no number: cut with it, its ends became
+    // "(x,-nan)".
+    const std::string far = "PUNKT A 0 " + std::string(154, '9');
+    Build({far.c_str(), "PUNKT B 1 0", "GERADE g A B", "SENKRECHTE n g B"});
+    SetWorldWindow(-1e154, -7.5e153, 1e154, 7.5e153);
+    const std::string tikz = Tikz();
+    EXPECT_EQ(tikz.find("nan"), std::string::npos) << tikz;
+    EXPECT_EQ(tikz.find("inf"), std::string::npos) << tikz;
+    ExpectInsideTheClip(tikz, "g");
+    ExpectInsideTheClip(tikz, "n");
+}
+
 }  // namespace
